@@ -1,0 +1,104 @@
+#include "engine/Core.h"
+
+#include "engine/Event.h"
+#include "engine/EventManager.h"
+#include "engine/EventType.h"
+#include "engine/ProcessManager.h"
+#include "game/ProcessMain.h"
+#include "graphics/Camera.h"
+#include "graphics/Font.h"
+#include "graphics/Interface.h"
+#include "graphics/TextureManager.h"
+#include "sound/SoundHandler.h"
+#include "world/World.h"
+
+#include <cstdlib>
+#include <ctime>
+
+Core* Core::singleton = nullptr;
+
+Core* Core::instance()
+{
+    if (!singleton)
+        singleton = new Core();
+    return singleton;
+}
+
+void Core::destroy()
+{
+    // The destructor still posts through instance(), so the pointer is cleared only afterwards.
+    delete singleton;
+    singleton = nullptr;
+}
+
+Core::Core()
+    : eventManager(new EventManager()), processManager(new ProcessManager()),
+      textureManager(new TextureManager()), camera(new Camera()), soundHandler(new SoundHandler()),
+      world(new World()), interface(new Interface())
+{
+}
+
+Core::~Core()
+{
+    eventManager->removeListener(world, Tick);
+    soundHandler = nullptr;
+    camera = nullptr;
+    textureManager = nullptr;
+    processManager->stop();
+    processManager = nullptr;
+    eventManager = nullptr;
+    interface = nullptr;
+    font = nullptr;
+    world = nullptr;
+}
+
+Handle<EventManager> Core::getEventManager() const
+{
+    return eventManager;
+}
+
+Handle<TextureManager> Core::getTextureManager() const
+{
+    return textureManager;
+}
+
+Handle<Font> Core::getFont() const
+{
+    return font;
+}
+
+Handle<SoundHandler> Core::getSoundHandler() const
+{
+    return soundHandler;
+}
+
+Handle<World> Core::getWorld() const
+{
+    return world;
+}
+
+Handle<Interface> Core::getInterface() const
+{
+    return interface;
+}
+
+void Core::init()
+{
+    running = true;
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    processManager->start();
+    processManager->addChild(new ProcessMain());
+}
+
+void Core::update()
+{
+    Event tick(Tick);
+    eventManager->post(tick);
+    while (eventManager->hasQueuedEvents())
+    {
+        eventManager->dispatchAll();
+        processManager->removeFinished();
+    }
+    if (processManager->getChildren().empty())
+        running = false;
+}

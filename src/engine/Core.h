@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/Handle.h"
+#include "engine/Object.h"
+
+class Camera;
+class EventManager;
+class Font;
+class Interface;
+class ProcessManager;
+class SoundHandler;
+class TextureManager;
+class World;
+
+// The engine singleton: it owns one of every manager and shared resource for the whole run and hands
+// them out by handle. It is the one Object never held by a handle; the main loop creates it through
+// instance() and destroys it with destroy() at exit.
+class Core : public Object
+{
+public:
+    // The singleton, created on first use. Takes no reference.
+    static Core* instance();
+    // Deletes the singleton, if any; instance() afterwards makes a new one.
+    static void destroy();
+
+    Handle<EventManager> getEventManager() const;
+    Handle<TextureManager> getTextureManager() const;
+    Handle<Font> getFont() const;
+    Handle<SoundHandler> getSoundHandler() const;
+    Handle<World> getWorld() const;
+    Handle<Interface> getInterface() const;
+
+    // Loads the shared resources and starts the root game process; once, with the window open.
+    void init();
+    // One frame's delivery of every queued event, alternating with the reaping of finished processes,
+    // then the sound update; clears `running` when the process tree has become empty.
+    void update();
+
+private:
+    Core();
+    ~Core() override;
+
+    // The main loop reads `running` and reaches the root; tests drive the root the same way.
+    friend class MainLoop;
+    friend class CoreAccess;
+
+    Handle<EventManager> eventManager;
+    Handle<ProcessManager> processManager;
+    Handle<TextureManager> textureManager;
+    Handle<Camera> camera;
+    Handle<SoundHandler> soundHandler;
+    Handle<World> world;
+    Handle<Font> font;
+    Handle<Interface> interface;
+    bool running = false;
+
+    static Core* singleton;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+// The codes of the events that travel through the EventManager. 6 and 7 are not used.
+enum EventType
+{
+    KeyDown = 0,
+    KeyUp = 1,
+    MouseDown = 2,
+    MouseUp = 3,
+    MouseMove = 4,
+    Tick = 5,
+    ProcessStarted = 8,
+    ProcessStopped = 9,
+    ButtonClicked = 10,
+    LevelGoalReached = 11
+};

@@ -1,0 +1,87 @@
+#include "engine/MainLoop.h"
+
+#include "engine/Core.h"
+#include "engine/EventManager.h"
+#include "engine/FramePacer.h"
+#include "graphics/Interface.h"
+#include "platform/Clock.h"
+#include "platform/FullscreenQuestion.h"
+#include "world/World.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+int MainLoop::run()
+{
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
+    setGlAttributes();
+    openVideo(platform::askFullscreen());
+    Core::instance()->init();
+    setUpProjection();
+    while (runFrame() && Core::instance()->running)
+    {
+    }
+    tearDown();
+    return 0;
+}
+
+void MainLoop::setGlAttributes()
+{
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // The game runs one step per frame: waiting for a 60 Hz display would slow the game itself, so the
+    // frame pacer alone sets the speed.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+}
+
+void MainLoop::openVideo(bool fullscreen)
+{
+    const Uint32 flags = fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL;
+    SDL_SetVideoMode(windowWidth, windowHeight, windowBitsPerPixel, flags);
+    SDL_WM_SetCaption("Lumora", nullptr);
+}
+
+void MainLoop::setUpProjection()
+{
+    glViewport(0, 0, windowWidth, windowHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, windowWidth, 0, windowHeight, -10, 10);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+bool MainLoop::runFrame()
+{
+    const std::uint32_t frameStart = platform::tickCount();
+    input.drainSdl();
+    postNextInput();
+    Core::instance()->update();
+    drawFrame();
+    FramePacer::waitForFrameEnd(frameStart);
+    return !input.isQuitRequested();
+}
+
+void MainLoop::postNextInput()
+{
+    if (std::optional<Event> next = input.pop())
+        Core::instance()->getEventManager()->post(*next);
+}
+
+void MainLoop::drawFrame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    Core::instance()->getWorld()->draw();
+    Core::instance()->getInterface()->draw();
+    SDL_GL_SwapBuffers();
+}
+
+void MainLoop::tearDown()
+{
+    Core::destroy();
+    SDL_Quit();
+}

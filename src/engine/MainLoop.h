@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/InputQueue.h"
+
+#include <cstdint>
+
+// The program's life after main: opens the window, has Core load and start the game, runs one paced
+// frame after another until the window is closed or the process tree is empty, then destroys Core and
+// shuts SDL down.
+class MainLoop
+{
+public:
+    static constexpr int windowWidth = 800;
+    static constexpr int windowHeight = 600;
+    static constexpr int windowBitsPerPixel = 32;
+
+    // Runs the whole game; returns the program's exit status.
+    int run();
+
+    // The steps of opening the window, shared with the tests that draw into a real one.
+    static void setGlAttributes();
+    static void openVideo(bool fullscreen);
+    // The play-field projection: x 0 to 800 left to right, y 0 to 600 bottom to top.
+    static void setUpProjection();
+
+private:
+    // One frame; false once the window has been closed.
+    bool runFrame();
+    void postNextInput();
+    void drawFrame();
+    void tearDown();
+
+    InputQueue input;
+};

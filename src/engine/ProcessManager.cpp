@@ -1,0 +1,5 @@
+#include "engine/ProcessManager.h"
+
+void ProcessManager::handleEvent(Event&)
+{
+}

@@ -1,0 +1,5 @@
+#include "graphics/Camera.h"
+
+void Camera::handleEvent(Event&)
+{
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "engine/Object.h"
+
+// The bitmap font that draws every text of the game. Core creates the one font at start-up.
+class Font : public Object
+{
+};

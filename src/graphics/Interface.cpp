@@ -1,0 +1,5 @@
+#include "graphics/Interface.h"
+
+void Interface::draw()
+{
+}

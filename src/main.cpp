@@ -1,0 +1,6 @@
+#include "engine/MainLoop.h"
+
+int main(int, char**)
+{
+    return MainLoop().run();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+// The one choice the player makes before the window opens.
+namespace platform
+{
+
+// The environment variable that answers the question without showing it: "yes" or "no".
+constexpr const char* fullscreenAnswerVariable = "LUMORA_FULLSCREEN";
+
+// Asks "Play the game in fullscreen?" in a modal yes/no box titled "Lumora", Yes the default. True only
+// for a yes; no display, a closed box or a failure all mean windowed.
+bool askFullscreen();
+
+} // namespace platform

@@ -1,0 +1,5 @@
+#include "sound/SoundHandler.h"
+
+void SoundHandler::update()
+{
+}

@@ -1,0 +1,9 @@
+#include "world/World.h"
+
+void World::handleEvent(Event&)
+{
+}
+
+void World::draw()
+{
+}

@@ -1,0 +1,56 @@
+#include "support/TempFolder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder()
+{
+    std::string pattern = (fs::temp_directory_path() / "lumora-test-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!mkdtemp(buffer.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    root = buffer.data();
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(root, ignored);
+}
+
+const std::string& TempFolder::path() const
+{
+    return root;
+}
+
+std::string TempFolder::file(const std::string& name) const
+{
+    return (fs::path(root) / name).string();
+}
+
+std::string TempFolder::write(const std::string& name, const std::string& content) const
+{
+    const fs::path target = fs::path(root) / name;
+    fs::create_directories(target.parent_path());
+    std::ofstream out(target, std::ios::binary);
+    out << content;
+    return target.string();
+}
+
+ScopedWorkingFolder::ScopedWorkingFolder(const std::string& folder) : previous(fs::current_path().string())
+{
+    fs::current_path(folder);
+}
+
+ScopedWorkingFolder::~ScopedWorkingFolder()
+{
+    std::error_code ignored;
+    fs::current_path(previous, ignored);
+}
