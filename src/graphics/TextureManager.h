@@ -1,8 +1,28 @@
 #pragma once
 
+#include "engine/Handle.h"
 #include "engine/Object.h"
+#include "graphics/Texture.h"
 
-// The cache of OpenGL textures by file name. Core owns the one manager.
+#include <map>
+#include <string>
+
+// Turns picture files into OpenGL textures on first request and keeps each for the rest of the run,
+// keyed by the exact file-name string the drawing code uses. Core owns the one manager; callers ask it
+// on every draw and never keep a texture beyond one draw or one construction. Needs the OpenGL context.
 class TextureManager : public Object
 {
+public:
+    ~TextureManager() override;
+
+    // The cached texture of that name, decoded and uploaded on the first request; never empty. A missing
+    // or unreadable file gives a cached record of size 0 that is not tried again.
+    Handle<Texture> getTexture(std::string name);
+    // Empties the cache entry, so the next request loads the file again.
+    void releaseTexture(std::string name);
+
+private:
+    Handle<Texture> loadTexture(std::string name);
+
+    std::map<std::string, Handle<Texture>> textures;
 };
