@@ -86,7 +86,11 @@ void Core::init()
 {
     running = true;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+    world->load("./levels/bg.txt");
+    font = new Font("./graphics/font.png", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./");
     processManager->start();
+    soundHandler->playMusic("./sounds/theme.mp3");
+    soundHandler->loadSound("./sounds/click.mp3");
     processManager->addChild(new ProcessMain());
 }
 
@@ -99,6 +103,7 @@ void Core::update()
         eventManager->dispatchAll();
         processManager->removeFinished();
     }
+    soundHandler->update();
     if (processManager->getChildren().empty())
         running = false;
 }

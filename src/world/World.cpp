@@ -7,3 +7,7 @@ void World::handleEvent(Event&)
 void World::draw()
 {
 }
+
+void World::load(const std::string&)
+{
+}

@@ -1,0 +1,5 @@
+#include "graphics/Font.h"
+
+Font::Font(std::string, std::string)
+{
+}
