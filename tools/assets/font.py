@@ -2,7 +2,7 @@
 
 The game tints the glyphs with glColor (white buttons, magenta titles and hover), so the colour channels
 stay white everywhere, including the transparent texels, and only alpha carries the shapes. Each glyph is
-kept within columns 1..16 of its cell where the face allows, so that linear filtering at the game's
+kept within columns 1..16 of its cell (W and Y reach column 17 with a faint edge only), so that linear filtering at the game's
 scales (0.7, 1.2, 1.5) does not pull a neighbour's edge into the cell.
 """
 
@@ -39,7 +39,8 @@ def glyph_coverage(character, face, offset_y=DRAW_OFFSET_Y, cell=(CELL_WIDTH, CE
     usable = width - 2
     left = 1 + max(0, (usable - ink_width) // 2)
     if ink_width > usable:
-        left = max(0, (width - ink_width) // 2)
+        # The widest letters (W, Y) end in a faint anti-aliased column; let that one touch the edge.
+        left = 1 if ink_width < width else 0
     cell_alpha = np.zeros((height, width), dtype=np.uint8)
     span = min(ink_width, width - left)
     cell_alpha[:, left : left + span] = alpha[:, ink_left : ink_left + span]
