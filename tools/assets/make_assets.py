@@ -15,9 +15,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
 import font  # noqa: E402
+import sounds  # noqa: E402
 
 GENERATORS = {
     "font": font.make,
+    "sounds": sounds.make,
 }
 
 
