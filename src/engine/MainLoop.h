@@ -23,9 +23,11 @@ public:
     // The play-field projection: x 0 to 800 left to right, y 0 to 600 bottom to top.
     static void setUpProjection();
 
-private:
-    // One frame; false once the window has been closed.
+    // One frame: takes SDL's pending input, posts at most one input event, updates Core, draws and
+    // waits out the frame. False once the window has been closed.
     bool runFrame();
+
+private:
     void postNextInput();
     void drawFrame();
     void tearDown();

@@ -1,0 +1,157 @@
+#include "engine/Core.h"
+#include "engine/EventManager.h"
+#include "engine/EventType.h"
+#include "engine/FramePacer.h"
+#include "engine/MainLoop.h"
+#include "engine/ProcessManager.h"
+#include "support/CoreAccess.h"
+#include "support/CoreFixture.h"
+#include "support/GlWindow.h"
+#include "support/ManualClock.h"
+#include "support/Recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+class IdleProcess : public Process
+{
+public:
+    void handleEvent(Event&) override {}
+};
+
+// Frames of the real loop in a real window, fed through SDL's own queue, with the clocks driven by hand
+// so the frame waits take no time.
+class LoopFrames : public CoreFixture
+{
+protected:
+    void SetUp() override
+    {
+        CoreFixture::SetUp();
+        CoreAccess::root()->addChild(new IdleProcess());
+        CoreAccess::setRunning(true);
+        Handle<EventManager> events = Core::instance()->getEventManager();
+        recorder = new Recorder("r", log);
+        recorder->onEvent([this](Event& event) {
+            if (event.type == MouseUp)
+                clicksAt.push_back(event.getParameter(0) + "," + event.getParameter(1));
+        });
+        for (int type : {KeyUp, MouseMove, MouseUp, Tick})
+            events->addListener(recorder, type);
+        SDL_Event ignored;
+        while (SDL_PollEvent(&ignored))
+        {
+        }
+    }
+
+    void TearDown() override
+    {
+        Handle<EventManager> events = Core::instance()->getEventManager();
+        for (int type : {KeyUp, MouseMove, MouseUp, Tick})
+            events->removeListener(recorder, type);
+        CoreFixture::TearDown();
+    }
+
+    static void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 0); }
+    static void pushClick(int x, int y)
+    {
+        SDL_Event event{};
+        event.type = SDL_MOUSEBUTTONUP;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = static_cast<Uint16>(x);
+        event.button.y = static_cast<Uint16>(y);
+        push(event);
+    }
+    static void pushMotion(int x, int y)
+    {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = static_cast<Uint16>(x);
+        event.motion.y = static_cast<Uint16>(y);
+        push(event);
+    }
+
+    // The log entries of each frame, split at the frame's Tick.
+    std::vector<std::vector<std::string>> frames() const
+    {
+        std::vector<std::vector<std::string>> split(1);
+        for (const std::string& entry : log)
+        {
+            split.back().push_back(entry);
+            if (entry == "r:5")
+                split.emplace_back();
+        }
+        split.pop_back();
+        return split;
+    }
+
+    GlWindow window;
+    ManualClock clock;
+    MainLoop loop;
+    std::vector<std::string> log;
+    std::vector<std::string> clicksAt;
+    Handle<Recorder> recorder;
+};
+} // namespace
+
+TEST_F(LoopFrames, TwoEventsOfOneFrameArriveInTwoFramesEachBeforeItsTick)
+{
+    SDL_Event up{};
+    up.type = SDL_KEYUP;
+    up.key.keysym.sym = SDLK_ESCAPE;
+    push(up);
+    pushClick(123, 45);
+
+    EXPECT_TRUE(loop.runFrame());
+    EXPECT_TRUE(loop.runFrame());
+    EXPECT_TRUE(loop.runFrame());
+
+    const auto split = frames();
+    ASSERT_EQ(split.size(), 3u);
+    EXPECT_EQ(split[0], (std::vector<std::string>{"r:1", "r:5"}));
+    EXPECT_EQ(split[1], (std::vector<std::string>{"r:3", "r:5"}));
+    EXPECT_EQ(clicksAt, (std::vector<std::string>{"123,45"}));
+}
+
+TEST_F(LoopFrames, AClickBehindLongBurstsOfMotionArrivesWithinAFewFrames)
+{
+    for (int frame = 0; frame < 10; ++frame)
+    {
+        for (int i = 0; i < 100; ++i)
+            pushMotion(i, frame);
+        loop.runFrame();
+    }
+    // SDL itself holds at most 128 events between two frames.
+    for (int i = 0; i < 60; ++i)
+        pushMotion(i, 50);
+    pushClick(321, 54);
+    for (int i = 0; i < 60; ++i)
+        pushMotion(i, 60);
+
+    for (int frame = 0; frame < 3 && clicksAt.empty(); ++frame)
+        loop.runFrame();
+
+    EXPECT_EQ(clicksAt, (std::vector<std::string>{"321,54"}));
+    for (const auto& frame : frames())
+        EXPECT_LE(frame.size(), 2u) << "more than one input event in a frame";
+}
+
+TEST_F(LoopFrames, EveryFrameLastsTheFrameTimeByTheTickCount)
+{
+    const std::uint32_t start = clock.now();
+    for (int frame = 0; frame < 5; ++frame)
+        loop.runFrame();
+    EXPECT_EQ(clock.now() - start, 5 * FramePacer::frameMilliseconds);
+}
+
+TEST_F(LoopFrames, ClosingTheWindowEndsTheLoopAfterThatFrame)
+{
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    push(quit);
+    EXPECT_FALSE(loop.runFrame());
+    EXPECT_EQ(frames().size(), 1u);
+}

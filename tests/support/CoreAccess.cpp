@@ -1,0 +1,19 @@
+#include "support/CoreAccess.h"
+
+#include "engine/Core.h"
+#include "engine/ProcessManager.h"
+
+Handle<ProcessManager> CoreAccess::root()
+{
+    return Core::instance()->processManager;
+}
+
+bool CoreAccess::isRunning()
+{
+    return Core::instance()->running;
+}
+
+void CoreAccess::setRunning(bool running)
+{
+    Core::instance()->running = running;
+}
