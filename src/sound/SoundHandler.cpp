@@ -1,17 +1,158 @@
 #include "sound/SoundHandler.h"
 
-void SoundHandler::playMusic(const std::string&)
+#include "sound/MusicStream.h"
+#include "sound/SoundEffect.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+SoundHandler::SoundHandler() : SoundHandler(AudioDevice::silentDriver) {}
+
+SoundHandler::SoundHandler(const std::string& fallbackDriver) : device(fallbackDriver) {}
+
+SoundHandler::~SoundHandler()
 {
+    stopMusic();
+    if (device.isOpen())
+        Mix_HaltChannel(-1);
+    sounds.clear();
 }
 
-void SoundHandler::playSound(const std::string&)
+void SoundHandler::playMusic(const std::string& name)
 {
+    stopMusic();
+    CachedSound& entry = cacheEntry(name);
+    if (!entry.stream && !entry.effect)
+    {
+        entry.stream = MusicStream::open(name, device.format());
+        if (entry.stream)
+            ++entry.creations;
+    }
+    startAsMusic(name, entry);
 }
 
-void SoundHandler::loadSound(const std::string&)
+void SoundHandler::playSound(const std::string& name)
 {
+    CachedSound& entry = cacheEntry(name);
+    createEffectIfAbsent(name, entry);
+    if (entry.stream)
+    {
+        stopMusic();
+        startAsMusic(name, entry);
+        return;
+    }
+    if (entry.effect && device.isOpen() && entry.effect->play() >= 0)
+        ++entry.playbacks;
+}
+
+void SoundHandler::loadSound(const std::string& name)
+{
+    createEffectIfAbsent(name, cacheEntry(name));
 }
 
 void SoundHandler::update()
 {
+    // SDL_mixer mixes and the music decodes on SDL's audio thread; there is no per-frame work.
+}
+
+bool SoundHandler::isAudioOpen() const
+{
+    return device.isOpen();
+}
+
+bool SoundHandler::isCached(const std::string& name) const
+{
+    const CachedSound* entry = findEntry(name);
+    return entry && (entry->stream || entry->effect);
+}
+
+int SoundHandler::getCreationCount(const std::string& name) const
+{
+    const CachedSound* entry = findEntry(name);
+    return entry ? entry->creations : 0;
+}
+
+int SoundHandler::getPlaybackCount(const std::string& name) const
+{
+    const CachedSound* entry = findEntry(name);
+    return entry ? entry->playbacks : 0;
+}
+
+bool SoundHandler::isMusicPlaying() const
+{
+    return musicStream || (musicEffect && musicEffect->isPlayingOn(musicChannel));
+}
+
+const std::string& SoundHandler::getMusicName() const
+{
+    return musicName;
+}
+
+std::uint64_t SoundHandler::getMusicFramesPlayed() const
+{
+    if (!musicStream)
+        return 0;
+    SDL_LockAudio();
+    const std::uint64_t frames = musicStream->framesFilled();
+    SDL_UnlockAudio();
+    return frames;
+}
+
+SoundHandler::CachedSound& SoundHandler::cacheEntry(const std::string& name)
+{
+    return sounds[name];
+}
+
+void SoundHandler::createEffectIfAbsent(const std::string& name, CachedSound& entry)
+{
+    if (entry.stream || entry.effect)
+        return;
+    entry.effect = SoundEffect::load(name, device.format());
+    if (entry.effect)
+        ++entry.creations;
+}
+
+void SoundHandler::startAsMusic(const std::string& name, CachedSound& entry)
+{
+    if (!device.isOpen())
+        return;
+    if (entry.stream)
+    {
+        // Unhooked since stopMusic(), so the audio thread cannot be decoding it while it rewinds.
+        entry.stream->restart();
+        Mix_HookMusic(&MusicStream::mixHook, entry.stream.get());
+        musicStream = entry.stream.get();
+    }
+    else if (entry.effect)
+    {
+        musicChannel = entry.effect->play();
+        if (musicChannel < 0)
+            return;
+        musicEffect = entry.effect.get();
+    }
+    else
+    {
+        return;
+    }
+    musicName = name;
+    ++entry.playbacks;
+}
+
+void SoundHandler::stopMusic()
+{
+    // Mix_HookMusic swaps the hook under SDL's audio lock: once it returns, fill() is not running.
+    if (musicStream)
+        Mix_HookMusic(nullptr, nullptr);
+    if (musicEffect && musicEffect->isPlayingOn(musicChannel))
+        Mix_HaltChannel(musicChannel);
+    musicStream = nullptr;
+    musicEffect = nullptr;
+    musicChannel = -1;
+    musicName.clear();
+}
+
+const SoundHandler::CachedSound* SoundHandler::findEntry(const std::string& name) const
+{
+    const auto found = sounds.find(name);
+    return found == sounds.end() ? nullptr : &found->second;
 }

@@ -1,0 +1,44 @@
+#include "sound/MusicStream.h"
+
+std::unique_ptr<MusicStream> MusicStream::open(const std::string& fileName, const PcmFormat& output)
+{
+    std::unique_ptr<MusicStream> stream(new MusicStream(output));
+    if (!stream->decoder.open(fileName, output))
+        return nullptr;
+    return stream;
+}
+
+MusicStream::MusicStream(const PcmFormat& output) : format(output) {}
+
+void MusicStream::restart()
+{
+    decoder.rewind();
+    frames = 0;
+}
+
+void MusicStream::fill(std::uint8_t* out, int bytes)
+{
+    const std::size_t wanted = static_cast<std::size_t>(bytes);
+    std::size_t written = decoder.read(out, wanted);
+    // A file shorter than the buffer loops several times; one that yields nothing from its start ends
+    // the filling instead of spinning on the audio thread.
+    while (written < wanted && decoder.rewind())
+    {
+        const std::size_t count = decoder.read(out + written, wanted - written);
+        if (count == 0)
+            break;
+        written += count;
+    }
+    frames += written / static_cast<std::size_t>(format.bytesPerFrame());
+    format.writeSilence(out + written, wanted - written);
+}
+
+std::uint64_t MusicStream::framesFilled() const
+{
+    return frames;
+}
+
+void MusicStream::mixHook(void* stream, std::uint8_t* out, int bytes)
+{
+    static_cast<MusicStream*>(stream)->fill(out, bytes);
+}
