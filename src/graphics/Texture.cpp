@@ -2,9 +2,7 @@
 
 #include <SDL_opengl.h>
 
-Texture::Texture(std::string name) : fileName(std::move(name))
-{
-}
+Texture::Texture(std::string name) : fileName(std::move(name)) {}
 
 Texture::~Texture()
 {

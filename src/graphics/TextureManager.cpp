@@ -4,8 +4,12 @@
 #include <GL/glu.h>
 #include <SDL_opengl.h>
 
+#include <cassert>
+
 namespace
 {
+constexpr GLint freeImageRowAlignmentBytes = 4;
+
 // Frees the decoded picture when it goes out of scope.
 struct DecodedPicture
 {
@@ -29,25 +33,65 @@ FIBITMAP* decode(const std::string& name)
     return FreeImage_Load(format, name.c_str(), 0);
 }
 
-// Palette, grey and 16-bit pictures have no layout OpenGL takes directly: they are widened to 32 bits.
-// Returns null for pictures that already are 24 or 32 bits per pixel.
-FIBITMAP* widenedCopy(FIBITMAP* bitmap)
+bool isUploadable(FIBITMAP* bitmap)
 {
     const unsigned bitsPerPixel = FreeImage_GetBPP(bitmap);
-    if (bitsPerPixel == 24 || bitsPerPixel == 32)
-        return nullptr;
-    return FreeImage_ConvertTo32Bits(bitmap);
+    return FreeImage_GetImageType(bitmap) == FIT_BITMAP && (bitsPerPixel == 24 || bitsPerPixel == 32);
 }
 
-// FreeImage rows run bottom-up, padded to 4 bytes, in blue-green-red(-alpha) order: exactly what
-// OpenGL's default unpack alignment and the BGR formats read, with t = 0 at the bottom of the picture.
-void upload(FIBITMAP* bitmap, int width, int height)
+// Palette, grey, 16-bit and high-precision pictures have no layout OpenGL takes directly: they are
+// widened to 32 bits, high-precision ones scaled to bytes first. Returns null when the picture is
+// uploadable as it is, or when no conversion exists.
+FIBITMAP* widenedCopy(FIBITMAP* bitmap)
 {
-    const unsigned bitsPerPixel = FreeImage_GetBPP(bitmap);
-    const GLint components = bitsPerPixel == 32 ? 4 : 3;
-    const GLenum format = bitsPerPixel == 32 ? GL_BGRA_EXT : GL_BGR_EXT;
-    gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format, GL_UNSIGNED_BYTE,
+    if (isUploadable(bitmap))
+        return nullptr;
+    if (FIBITMAP* widened = FreeImage_ConvertTo32Bits(bitmap))
+        return widened;
+    DecodedPicture bytes(FreeImage_ConvertToStandardType(bitmap, TRUE));
+    return bytes.bitmap ? FreeImage_ConvertTo32Bits(bytes.bitmap) : nullptr;
+}
+
+// The power of two the mipmap builder itself would pick: the nearer one by the two leading bits.
+unsigned levelSide(unsigned side)
+{
+    unsigned power = 1;
+    while (power * 2 <= side)
+        power *= 2;
+    return side >= power + power / 2 ? power * 2 : power;
+}
+
+// The mipmap builder's own scaler leaves the top row of the picture empty when only the width needs
+// scaling (300 by 64, 800 by 512), so pictures reach it with power-of-two sides already. Returns null
+// when the picture has them.
+FIBITMAP* powerOfTwoCopy(FIBITMAP* bitmap)
+{
+    const unsigned width = FreeImage_GetWidth(bitmap);
+    const unsigned height = FreeImage_GetHeight(bitmap);
+    const unsigned levelWidth = levelSide(width);
+    const unsigned levelHeight = levelSide(height);
+    if (levelWidth == width && levelHeight == height)
+        return nullptr;
+    return FreeImage_Rescale(bitmap, static_cast<int>(levelWidth), static_cast<int>(levelHeight),
+                             FILTER_BILINEAR);
+}
+
+// FreeImage rows run bottom-up, padded to 4 bytes, in blue-green-red(-alpha) order: exactly what an
+// unpack alignment of 4 and the BGR formats read, with t = 0 at the bottom of the picture. The alignment
+// is set for the upload, whatever other drawing code left, and restored afterwards.
+void upload(FIBITMAP* bitmap)
+{
+    assert(isUploadable(bitmap));
+    const bool hasAlpha = FreeImage_GetBPP(bitmap) == 32;
+    const GLint components = hasAlpha ? 4 : 3;
+    const GLenum format = hasAlpha ? GL_BGRA_EXT : GL_BGR_EXT;
+    GLint previousAlignment = freeImageRowAlignmentBytes;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &previousAlignment);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, freeImageRowAlignmentBytes);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, components, static_cast<GLint>(FreeImage_GetWidth(bitmap)),
+                      static_cast<GLint>(FreeImage_GetHeight(bitmap)), format, GL_UNSIGNED_BYTE,
                       FreeImage_GetBits(bitmap));
+    glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
 }
 } // namespace
 
@@ -84,7 +128,12 @@ Handle<Texture> TextureManager::loadTexture(std::string name)
 
     texture->width = static_cast<int>(FreeImage_GetWidth(picture.bitmap));
     texture->height = static_cast<int>(FreeImage_GetHeight(picture.bitmap));
+    // A picture that cannot be brought to 24 or 32 bits keeps its size but receives no pixels.
     DecodedPicture widened(widenedCopy(picture.bitmap));
-    upload(widened.bitmap ? widened.bitmap : picture.bitmap, texture->width, texture->height);
+    FIBITMAP* pixels = widened.bitmap ? widened.bitmap : picture.bitmap;
+    if (!isUploadable(pixels))
+        return texture;
+    DecodedPicture resized(powerOfTwoCopy(pixels));
+    upload(resized.bitmap ? resized.bitmap : pixels);
     return texture;
 }
