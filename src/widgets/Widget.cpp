@@ -1,0 +1,3 @@
+#include "widgets/Widget.h"
+
+Widget::~Widget() = default;

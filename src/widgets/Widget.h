@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/EventListener.h"
+#include "graphics/Drawable.h"
+
+// A screen element: drawn by the Interface as a Drawable and, while it is there, given every mouse event
+// as an EventListener, whether or not the pointer is over it. Both bases share one Object, so a widget
+// has one count and may be held through a handle to either.
+class Widget : public Drawable, public EventListener
+{
+public:
+    ~Widget() override;
+};
