@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-Vector3::Vector3(float xValue, float yValue, float zValue) : x(xValue), y(yValue), z(zValue)
-{
-}
+Vector3::Vector3(float xValue, float yValue, float zValue) : x(xValue), y(yValue), z(zValue) {}
 
 Vector3 Vector3::operator+(const Vector3& other) const
 {

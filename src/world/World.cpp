@@ -1,13 +1,278 @@
 #include "world/World.h"
 
-void World::handleEvent(Event&)
+#include "engine/Core.h"
+#include "engine/Event.h"
+#include "engine/EventType.h"
+#include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
+#include "platform/Clock.h"
+#include "sound/SoundHandler.h"
+#include "world/LevelReader.h"
+#include "world/LevelReport.h"
+
+#include <SDL_opengl.h>
+
+#include <cassert>
+#include <cstdlib>
+#include <fstream>
+#include <locale>
+
+std::uint32_t World::lastEmission = 0;
+bool World::emissionTimerStarted = false;
+
+namespace
 {
+void drawQuad(float left, float bottom, float right, float top)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex3f(left, bottom, 0);
+    glTexCoord2f(1, 0);
+    glVertex3f(right, bottom, 0);
+    glTexCoord2f(1, 1);
+    glVertex3f(right, top, 0);
+    glTexCoord2f(0, 1);
+    glVertex3f(left, top, 0);
+    glEnd();
+}
+
+void bindTexture(const std::string& name)
+{
+    glBindTexture(GL_TEXTURE_2D, Core::instance()->getTextureManager()->getTexture(name)->textureId);
+}
+} // namespace
+
+void World::handleEvent(Event& event)
+{
+    if (event.type == Tick)
+        step();
+}
+
+void World::step()
+{
+    emitParticles();
+    moveParticles();
+    collectParticles();
+    spinBodies();
+}
+
+void World::load(const std::string& fileName, LevelReport* report)
+{
+    lightHearts = heartsPerLevel;
+    darkHearts = heartsPerLevel;
+    capturedCount = 0;
+    generators.clear();
+    bodies.clear();
+    particles.clear();
+    stars.clear();
+    if (report)
+        *report = LevelReport();
+
+    // Level files are written with a decimal point whatever the player's language.
+    std::ifstream file;
+    file.imbue(std::locale::classic());
+    file.open(fileName);
+    LevelReader(file, report).read(generators, bodies);
+    scatterStars();
 }
 
 void World::draw()
 {
+    drawBackground();
+    drawStars();
+    drawParticles();
+    for (GravBody& body : bodies)
+        body.draw();
 }
 
-void World::load(const std::string&)
+void World::placeHeart(int x, int y, float radius, float strength, const std::string& image)
 {
+    if (image == lightHeartImage && lightHearts <= 0)
+        return;
+    if (image == darkHeartImage && darkHearts <= 0)
+        return;
+    if (image == lightHeartImage)
+    {
+        --lightHearts;
+        playClick();
+    }
+    if (image == darkHeartImage)
+    {
+        --darkHearts;
+        playClick();
+    }
+    bodies.push_back(
+        GravBody(Vector3(static_cast<float>(x), static_cast<float>(y), 0), radius, strength, image, 0));
+}
+
+int World::getCapturedCount() const
+{
+    return capturedCount;
+}
+
+int World::getLightHearts() const
+{
+    return lightHearts;
+}
+
+int World::getDarkHearts() const
+{
+    return darkHearts;
+}
+
+const std::list<Particle>& World::getParticles() const
+{
+    return particles;
+}
+
+const std::vector<Generator>& World::getGenerators() const
+{
+    return generators;
+}
+
+const std::vector<GravBody>& World::getBodies() const
+{
+    return bodies;
+}
+
+const std::vector<Particle>& World::getStars() const
+{
+    return stars;
+}
+
+void World::resetEmissionTimer()
+{
+    emissionTimerStarted = false;
+}
+
+void World::emitParticles()
+{
+    const std::uint32_t now = platform::tickCount();
+    if (!emissionTimerStarted)
+    {
+        lastEmission = now;
+        emissionTimerStarted = true;
+    }
+    // Unsigned difference, so the wrap of the tick counter never stops the flow.
+    if (now - lastEmission <= emissionIntervalMs)
+        return;
+    lastEmission = now;
+    for (Generator& generator : generators)
+    {
+        if (generator.remaining <= 0)
+            continue;
+        --generator.remaining;
+        particles.push_back(Particle{generator.position, generator.velocity});
+    }
+}
+
+void World::moveParticles()
+{
+    bodyLanes.assign(bodies);
+    reachingBody.clear();
+    for (Particle& particle : particles)
+    {
+        // The move uses the velocity from before this step's pulls.
+        particle.position = particle.position + particle.velocity;
+        reachingBody.push_back(bodyLanes.pull(particle));
+    }
+}
+
+void World::collectParticles()
+{
+    assert(reachingBody.size() == particles.size() && "the step collects right after it moves");
+    auto reach = reachingBody.cbegin();
+    for (auto particle = particles.begin(); particle != particles.end(); ++reach)
+    {
+        if (!isInsideFieldLimits(particle->position))
+        {
+            particle = particles.erase(particle);
+            continue;
+        }
+        if (*reach < 0)
+        {
+            ++particle;
+            continue;
+        }
+        if (bodies[static_cast<std::size_t>(*reach)].isPlanet())
+            ++capturedCount;
+        particle = particles.erase(particle);
+    }
+}
+
+void World::spinBodies()
+{
+    for (GravBody& body : bodies)
+    {
+        body.angle = body.angle + body.spin;
+        if (body.angle > fullTurnDegrees)
+            body.angle = 0;
+    }
+}
+
+// Written so that a position that is not a number counts as outside: such a particle could otherwise never
+// leave the field.
+bool World::isInsideFieldLimits(const Vector3& position)
+{
+    return position.x >= fieldLeftLimit && position.x <= fieldRightLimit && position.y >= fieldBottomLimit &&
+           position.y <= fieldTopLimit;
+}
+
+void World::scatterStars()
+{
+    for (int index = 0; index < starCount; ++index)
+    {
+        // One statement per draw: the order of the three rand() calls is part of the stars' places.
+        const int x = std::rand() % fieldWidth;
+        const int y = std::rand() % fieldHeight;
+        const int size = std::rand() % starSizeCount;
+        stars.push_back(Particle{
+            Vector3(static_cast<float>(x), static_cast<float>(y), static_cast<float>(size)), Vector3()});
+    }
+}
+
+void World::playClick()
+{
+    Core::instance()->getSoundHandler()->playSound(clickSound);
+}
+
+void World::drawBackground()
+{
+    glColor3f(1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+    bindTexture(backgroundImage);
+    drawQuad(0, 0, fieldWidth, fieldHeight);
+    glDisable(GL_TEXTURE_2D);
+}
+
+void World::drawStars()
+{
+    for (const Particle& star : stars)
+    {
+        const float grey = std::rand() % starBlinkOdds == 0 ? 0.0f : starGrey;
+        glColor3f(grey, grey, grey);
+        glPointSize(star.position.z);
+        glBegin(GL_POINTS);
+        glVertex3f(star.position.x, star.position.y, 0);
+        glEnd();
+    }
+}
+
+void World::drawParticles()
+{
+    glColor4f(1, 1, 1, particleAlpha);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    bindTexture(particleImage);
+    for (const Particle& particle : particles)
+    {
+        glPushMatrix();
+        glTranslatef(particle.position.x, particle.position.y, particle.position.z);
+        drawQuad(-particleHalfSize, -particleHalfSize, particleHalfSize, particleHalfSize);
+        glPopMatrix();
+    }
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glColor4f(1, 1, 1, 1);
 }

@@ -1,15 +1,117 @@
 #pragma once
 
 #include "engine/EventListener.h"
+#include "world/BodyLanes.h"
+#include "world/Generator.h"
+#include "world/GravBody.h"
+#include "world/Particle.h"
 
+#include <cstdint>
+#include <list>
 #include <string>
+#include <vector>
 
-// The one playing field. Core owns it for the whole run; the main loop draws it every frame.
+struct LevelReport;
+
+// The one playing field: the level's generators and bodies, the flow of particles, the hearts the player
+// placed and the background stars. Core owns it for the whole run and loads it; the main loop draws it
+// every frame, and it takes a simulation step on every Tick while the play process keeps it registered.
 class World : public EventListener
 {
 public:
+    static constexpr char backgroundImage[] = "./graphics/bg.png";
+    static constexpr char particleImage[] = "./graphics/heart.png";
+    static constexpr char lightHeartImage[] = "./graphics/lightheart.png";
+    static constexpr char darkHeartImage[] = "./graphics/darkheart.png";
+    static constexpr char clickSound[] = "./sounds/click.mp3";
+
+    // An emission pass comes at the first step more than this many milliseconds after the last one.
+    static constexpr std::uint32_t emissionIntervalMs = 50;
+    // Light hearts, and as many dark hearts, that each load gives the player.
+    static constexpr int heartsPerLevel = 5;
+    // What the play process passes for a heart: radius in units, strength in units^3 per step^2
+    // (negated for a dark heart).
+    static constexpr float heartRadius = 20;
+    static constexpr float heartStrength = 150;
+
+    // The visible field in units, and the limits, 100 units beyond its edges, past which a particle is lost.
+    static constexpr int fieldWidth = 800;
+    static constexpr int fieldHeight = 600;
+    static constexpr float fieldLeftLimit = -100;
+    static constexpr float fieldRightLimit = 900;
+    static constexpr float fieldBottomLimit = -100;
+    static constexpr float fieldTopLimit = 700;
+    // A body turned past this many degrees starts again at 0.
+    static constexpr float fullTurnDegrees = 360;
+
+    static constexpr int starCount = 100;
+    // Stars have point sizes 0, 1 or 2.
+    static constexpr int starSizeCount = 3;
+    static constexpr float starGrey = 0.6f;
+    // A star is dark in one frame out of this many.
+    static constexpr int starBlinkOdds = 300;
+    // Particles are drawn as hearts of 10 by 10 units, translucent.
+    static constexpr float particleHalfSize = 5;
+    static constexpr float particleAlpha = 0.7f;
+
+    // Takes a simulation step on Tick; ignores every other event.
     void handleEvent(Event& event) override;
+    // One step: emission, movement and pulls, absorption, turning of the bodies.
+    void step();
+
+    // Replaces the whole field with the level in the file (a path relative to the working folder): resets
+    // the hearts and the captured count, reads the records and scatters new stars. A missing or bad file
+    // leaves a field with what could be read. The report, owned by the caller, is filled when given.
+    void load(const std::string& fileName, LevelReport* report = nullptr);
+
+    // Draws background, stars, particles and bodies in that order. Needs the OpenGL context; uses one
+    // rand() per star.
     void draw();
-    // Replaces the whole field with the level in the file.
-    void load(const std::string& fileName);
+
+    // Adds a body at (x, y) for the player. A light or dark heart image takes one heart from its supply
+    // and plays the click; with that supply used up nothing happens at all. Any other image just adds.
+    void placeHeart(int x, int y, float radius, float strength, const std::string& image);
+
+    int getCapturedCount() const;
+    int getLightHearts() const;
+    int getDarkHearts() const;
+    const std::list<Particle>& getParticles() const;
+    const std::vector<Generator>& getGenerators() const;
+    // The level's bodies in file order, followed by the placed hearts in placing order.
+    const std::vector<GravBody>& getBodies() const;
+    const std::vector<Particle>& getStars() const;
+
+    // Forgets the emission timer of the whole program, so that the next step starts it afresh and emits
+    // nothing. For tools and tests that run several simulations in one process; the game never calls it.
+    static void resetEmissionTimer();
+
+private:
+    void emitParticles();
+    void moveParticles();
+    void collectParticles();
+    void spinBodies();
+
+    static bool isInsideFieldLimits(const Vector3& position);
+    void scatterStars();
+    void playClick();
+
+    void drawBackground();
+    void drawStars();
+    void drawParticles();
+
+    std::vector<GravBody> bodies;
+    std::vector<Generator> generators;
+    std::list<Particle> particles;
+    std::vector<Particle> stars;
+    int capturedCount = 0;
+    int lightHearts = 0;
+    int darkHearts = 0;
+    // Scratch of the step: the bodies laid out for the pulls, and for each particle in list order the first
+    // body that reaches it after its move (-1 for none), which the absorption test then uses.
+    BodyLanes bodyLanes;
+    std::vector<int> reachingBody;
+
+    // One emission clock for the whole program, not per load: a new level's first pass may come at once.
+    static std::uint32_t lastEmission;
+    static bool emissionTimerStarted;
 };
