@@ -88,4 +88,14 @@ void writeFloat(const std::string& path, int width, int height, const PixelLevel
                         [&](int x, int y) { return static_cast<float>(level(x, y)); });
 }
 
+void writeFrame(const std::string& path, const std::vector<std::uint8_t>& frame, int width, int height)
+{
+    writeTrueColour(path, width, height, 24,
+                    [&](int x, int y)
+                    {
+                        const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 3;
+                        return Rgba{frame[at], frame[at + 1], frame[at + 2], 255};
+                    });
+}
+
 } // namespace testpictures

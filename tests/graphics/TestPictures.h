@@ -35,5 +35,7 @@ void writeGrey8(const std::string& path, int width, int height, const PixelIndex
 void writeGrey16(const std::string& path, int width, int height, const PixelIndex& level);
 // A one-channel floating-point picture.
 void writeFloat(const std::string& path, int width, int height, const PixelLevel& level);
+// Saves a read-back frame (three bytes per pixel, red first, bottom row first) to look at.
+void writeFrame(const std::string& path, const std::vector<std::uint8_t>& frame, int width, int height);
 
 } // namespace testpictures
