@@ -178,7 +178,8 @@ std::size_t Mp3Decoder::decode(std::uint8_t* out, std::size_t bytes)
         std::size_t done = 0;
         const int result = mpg123_read(handle, out + written, bytes - written, &done);
         written += done;
-        if (result == MPG123_NEW_FORMAT)
+        // With a converter set up for the first format, a file that changes format midway ends there.
+        if (result == MPG123_NEW_FORMAT && !converter)
             continue;
         if (result != MPG123_OK || done == 0)
             break;

@@ -21,7 +21,7 @@ SoundHandler::~SoundHandler()
 void SoundHandler::playMusic(const std::string& name)
 {
     stopMusic();
-    CachedSound& entry = cacheEntry(name);
+    CachedSound& entry = sounds[name];
     if (!entry.stream && !entry.effect)
     {
         entry.stream = MusicStream::open(name, device.format());
@@ -33,7 +33,7 @@ void SoundHandler::playMusic(const std::string& name)
 
 void SoundHandler::playSound(const std::string& name)
 {
-    CachedSound& entry = cacheEntry(name);
+    CachedSound& entry = sounds[name];
     createEffectIfAbsent(name, entry);
     if (entry.stream)
     {
@@ -47,7 +47,7 @@ void SoundHandler::playSound(const std::string& name)
 
 void SoundHandler::loadSound(const std::string& name)
 {
-    createEffectIfAbsent(name, cacheEntry(name));
+    createEffectIfAbsent(name, sounds[name]);
 }
 
 void SoundHandler::update()
@@ -96,11 +96,6 @@ std::uint64_t SoundHandler::getMusicFramesPlayed() const
     const std::uint64_t frames = musicStream->framesFilled();
     SDL_UnlockAudio();
     return frames;
-}
-
-SoundHandler::CachedSound& SoundHandler::cacheEntry(const std::string& name)
-{
-    return sounds[name];
 }
 
 void SoundHandler::createEffectIfAbsent(const std::string& name, CachedSound& entry)

@@ -47,8 +47,9 @@ public:
     int getCreationCount(const std::string& name) const;
     // How many playbacks of the name were started, as music or as an effect.
     int getPlaybackCount(const std::string& name) const;
-    // Whether music plays now, and its name (empty when none was started).
+    // Whether music plays now.
     bool isMusicPlaying() const;
+    // The name of the music last started; empty when the last playMusic started none.
     const std::string& getMusicName() const;
     // Frames the mixer has taken from the music stream since it last started; 0 without one.
     std::uint64_t getMusicFramesPlayed() const;
@@ -62,7 +63,6 @@ private:
         int playbacks = 0;
     };
 
-    CachedSound& cacheEntry(const std::string& name);
     void createEffectIfAbsent(const std::string& name, CachedSound& entry);
     void startAsMusic(const std::string& name, CachedSound& entry);
     void stopMusic();
