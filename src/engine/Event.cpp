@@ -4,9 +4,7 @@
 
 #include <cassert>
 
-Event::Event(int eventType) : type(eventType), time(0)
-{
-}
+Event::Event(int eventType) : type(eventType), time(0) {}
 
 void Event::addParameter(const std::string& parameter)
 {

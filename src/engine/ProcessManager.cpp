@@ -1,5 +1,3 @@
 #include "engine/ProcessManager.h"
 
-void ProcessManager::handleEvent(Event&)
-{
-}
+void ProcessManager::handleEvent(Event&) {}

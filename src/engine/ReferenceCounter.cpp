@@ -5,9 +5,7 @@ int ReferenceCounter::getRefCount() const
     return refCount;
 }
 
-ReferenceCounter::ReferenceCounter(const ReferenceCounter&)
-{
-}
+ReferenceCounter::ReferenceCounter(const ReferenceCounter&) {}
 
 ReferenceCounter& ReferenceCounter::operator=(const ReferenceCounter&)
 {

@@ -1,14 +1,28 @@
 #include "game/ProcessMain.h"
 
 #include "engine/Core.h"
+#include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/StringConversion.h"
+#include "game/ButtonId.h"
+#include "game/ProcessGame.h"
+#include "game/ProcessInstructions.h"
+#include "game/ProcessIntro.h"
+#include "game/ProcessMenu.h"
+#include "game/SaveFile.h"
+
+ProcessMain::ProcessMain() = default;
+
+ProcessMain::~ProcessMain() = default;
 
 void ProcessMain::start()
 {
     Handle<EventManager> events = Core::instance()->getEventManager();
     events->addListener(this, ProcessStopped);
     events->addListener(this, ButtonClicked);
+    intro = new ProcessIntro();
+    addChild(intro);
 }
 
 void ProcessMain::stop()
@@ -18,6 +32,47 @@ void ProcessMain::stop()
     events->removeListener(this, ButtonClicked);
 }
 
-void ProcessMain::handleEvent(Event&)
+void ProcessMain::handleEvent(Event& event)
 {
+    if (event.type == ProcessStopped)
+        screenStopped(event.getObject());
+    else if (event.type == ButtonClicked)
+        buttonClicked(stringToInt(event.getParameter(0)));
+}
+
+void ProcessMain::screenStopped(const Handle<Object>& screen)
+{
+    if (intro && screen == intro)
+        showMenu();
+    if (game && screen == game)
+        showMenu();
+}
+
+void ProcessMain::buttonClicked(int id)
+{
+    if (id == NewGame)
+        startGame(1);
+    else if (id == Continue)
+        startGame(SaveFile::readLevel());
+    else if (id == Quit)
+        finished = true;
+    else if (id == Instructions)
+    {
+        instructions = new ProcessInstructions();
+        addChild(instructions);
+    }
+    else if (id == Back)
+        showMenu();
+}
+
+void ProcessMain::showMenu()
+{
+    menu = new ProcessMenu();
+    addChild(menu);
+}
+
+void ProcessMain::startGame(int level)
+{
+    game = new ProcessGame(level);
+    addChild(game);
 }

@@ -1,12 +1,37 @@
 #pragma once
 
+#include "engine/Handle.h"
 #include "engine/Process.h"
 
-// The root of the game flow: it owns the top-level screens and ends the program on QUIT.
+class ProcessGame;
+class ProcessInstructions;
+class ProcessIntro;
+class ProcessMenu;
+
+// The root of the game flow, the one child of the ProcessManager for the whole run. It creates the
+// top-level screens (intro, menu, instructions, game) in answer to their ProcessStopped notices and to
+// button clicks, reads the save file on CONTINUE and ends the program on QUIT. The screens are its
+// children; the fields keep the latest of each kind so their notices can be recognised.
 class ProcessMain : public Process
 {
 public:
+    ProcessMain();
+    ~ProcessMain() override;
+
+    // Registers for ProcessStopped and ButtonClicked and starts the intro. Posts no notice of its own.
     void start() override;
+    // Unregisters; posts no notice and leaves `finished` as QUIT set it.
     void stop() override;
     void handleEvent(Event& event) override;
+
+private:
+    void screenStopped(const Handle<Object>& screen);
+    void buttonClicked(int id);
+    void showMenu();
+    void startGame(int level);
+
+    Handle<ProcessIntro> intro;
+    Handle<ProcessMenu> menu;
+    Handle<ProcessInstructions> instructions;
+    Handle<ProcessGame> game;
 };

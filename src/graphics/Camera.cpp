@@ -1,5 +1,3 @@
 #include "graphics/Camera.h"
 
-void Camera::handleEvent(Event&)
-{
-}
+void Camera::handleEvent(Event&) {}

@@ -57,10 +57,12 @@ TEST(EventDelivery, AnEventPostedByAHandlerComesAfterThoseAlreadyQueued)
     events->addListener(recorder, Tick);
     events->addListener(recorder, KeyDown);
     events->addListener(recorder, ButtonClicked);
-    recorder->onEvent([&](Event& event) {
-        if (event.type == Tick)
-            post(*events, ButtonClicked);
-    });
+    recorder->onEvent(
+        [&](Event& event)
+        {
+            if (event.type == Tick)
+                post(*events, ButtonClicked);
+        });
 
     post(*events, Tick);
     post(*events, KeyDown);
@@ -76,10 +78,12 @@ TEST(EventDelivery, AListenerAddedDuringTheWalkIsReachedInTheSameWalk)
     Handle<Recorder> first(new Recorder("first", log));
     Handle<Recorder> late(new Recorder("late", log));
     events->addListener(first, Tick);
-    first->onEvent([&](Event&) {
-        if (late->received() == 0)
-            events->addListener(late, Tick);
-    });
+    first->onEvent(
+        [&](Event&)
+        {
+            if (late->received() == 0)
+                events->addListener(late, Tick);
+        });
 
     post(*events, Tick);
     events->dispatchAll();
@@ -175,10 +179,12 @@ TEST(EventPosting, StampsTheTickCountAndEmptiesTheTarget)
     events->addListener(recorder, KeyUp);
     std::uint32_t seenTime = 0;
     bool targetEmpty = false;
-    recorder->onEvent([&](Event& event) {
-        seenTime = event.time;
-        targetEmpty = !event.getTarget();
-    });
+    recorder->onEvent(
+        [&](Event& event)
+        {
+            seenTime = event.time;
+            targetEmpty = !event.getTarget();
+        });
 
     Event event(KeyUp);
     event.setTarget(recorder);

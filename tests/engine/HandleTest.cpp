@@ -1,5 +1,5 @@
-#include "engine/EventListener.h"
 #include "engine/Handle.h"
+#include "engine/EventListener.h"
 #include "engine/Process.h"
 #include "graphics/Drawable.h"
 

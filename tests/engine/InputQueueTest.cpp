@@ -1,5 +1,5 @@
-#include "engine/EventType.h"
 #include "engine/InputQueue.h"
+#include "engine/EventType.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +59,8 @@ TEST(InputQueue, TranslatesEachKindOfInputWithItsDecimalParameters)
     queue.push(button(SDL_MOUSEBUTTONUP, 799, 599, SDL_BUTTON_RIGHT));
     queue.push(motion(400, 100));
 
-    EXPECT_EQ(drain(queue), (std::vector<std::string>{"0:27", "1:27", "2:0,0,1", "3:799,599,3", "4:400,100"}));
+    EXPECT_EQ(drain(queue),
+              (std::vector<std::string>{"0:27", "1:27", "2:0,0,1", "3:799,599,3", "4:400,100"}));
 }
 
 TEST(InputQueue, ClosingTheWindowIsNotedAndOtherKindsAreIgnored)

@@ -1,8 +1,8 @@
+#include "engine/MainLoop.h"
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/FramePacer.h"
-#include "engine/MainLoop.h"
 #include "engine/ProcessManager.h"
 #include "support/CoreAccess.h"
 #include "support/CoreFixture.h"
@@ -35,10 +35,12 @@ protected:
         CoreAccess::setRunning(true);
         Handle<EventManager> events = Core::instance()->getEventManager();
         recorder = new Recorder("r", log);
-        recorder->onEvent([this](Event& event) {
-            if (event.type == MouseUp)
-                clicksAt.push_back(event.getParameter(0) + "," + event.getParameter(1));
-        });
+        recorder->onEvent(
+            [this](Event& event)
+            {
+                if (event.type == MouseUp)
+                    clicksAt.push_back(event.getParameter(0) + "," + event.getParameter(1));
+            });
         for (int type : {KeyUp, MouseMove, MouseUp, Tick})
             events->addListener(recorder, type);
         SDL_Event ignored;

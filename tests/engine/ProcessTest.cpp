@@ -1,7 +1,7 @@
+#include "engine/Process.h"
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
-#include "engine/Process.h"
 #include "engine/ProcessManager.h"
 #include "support/CoreAccess.h"
 #include "support/CoreFixture.h"

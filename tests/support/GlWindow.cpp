@@ -43,7 +43,8 @@ std::vector<std::uint8_t> GlWindow::frame() const
 {
     std::vector<std::uint8_t> pixels(MainLoop::windowWidth * MainLoop::windowHeight * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, MainLoop::windowWidth, MainLoop::windowHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, MainLoop::windowWidth, MainLoop::windowHeight, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
     return pixels;
 }
 

@@ -4,18 +4,22 @@
 
 ManualClock::ManualClock(std::uint32_t start) : current(start)
 {
-    platform::setTickCountSource([this] {
-        ++reads;
-        return current;
-    });
+    platform::setTickCountSource(
+        [this]
+        {
+            ++reads;
+            return current;
+        });
     platform::setSdlTicksSource([this] { return current; });
-    platform::setSleeper([this](std::uint32_t microseconds) {
-        ++sleeps;
-        microsecondsSlept += microseconds;
-        microsecondsPending += microseconds;
-        current += static_cast<std::uint32_t>(microsecondsPending / 1000);
-        microsecondsPending %= 1000;
-    });
+    platform::setSleeper(
+        [this](std::uint32_t microseconds)
+        {
+            ++sleeps;
+            microsecondsSlept += microseconds;
+            microsecondsPending += microseconds;
+            current += static_cast<std::uint32_t>(microsecondsPending / 1000);
+            microsecondsPending %= 1000;
+        });
 }
 
 ManualClock::~ManualClock()

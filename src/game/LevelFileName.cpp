@@ -1,0 +1,8 @@
+#include "game/LevelFileName.h"
+
+#include "engine/StringConversion.h"
+
+std::string levelFileName(int level)
+{
+    return "./levels/level" + intToString(level) + ".txt";
+}

@@ -1,0 +1,161 @@
+#include "game/ProcessGame.h"
+
+#include "engine/Core.h"
+#include "engine/Event.h"
+#include "engine/EventManager.h"
+#include "engine/EventType.h"
+#include "engine/StringConversion.h"
+#include "game/ButtonId.h"
+#include "game/LevelFileName.h"
+#include "game/ProcessCongratulations.h"
+#include "game/ProcessCountdown.h"
+#include "game/ProcessLevelUp.h"
+#include "game/ProcessPlay.h"
+#include "game/SaveFile.h"
+#include "graphics/Interface.h"
+#include "widgets/Image.h"
+#include "widgets/Label.h"
+#include "widgets/Meter.h"
+#include "widgets/TextButton.h"
+#include "world/World.h"
+
+#include <SDL.h>
+
+#include <fstream>
+
+namespace
+{
+const int listenedTypes[] = {ProcessStopped, ButtonClicked, Tick, LevelGoalReached, KeyUp};
+
+constexpr float countScale = 0.7f;
+const Vector3 countColour(1, 1, 1);
+const Vector3 iconSize(50, 50, 0);
+
+bool levelExists(int level)
+{
+    return std::ifstream(levelFileName(level)).is_open();
+}
+} // namespace
+
+ProcessGame::ProcessGame(int firstLevel) : level(firstLevel) {}
+
+ProcessGame::~ProcessGame() = default;
+
+void ProcessGame::start()
+{
+    Process::start();
+    Core::instance()->getInterface()->clear();
+    buildDisplay();
+    Handle<EventManager> events = Core::instance()->getEventManager();
+    for (int type : listenedTypes)
+        events->addListener(this, type);
+    Core::instance()->getWorld()->load(levelFileName(level));
+    startCountdown();
+    playing = false;
+}
+
+void ProcessGame::stop()
+{
+    Handle<EventManager> events = Core::instance()->getEventManager();
+    for (int type : listenedTypes)
+        events->removeListener(this, type);
+    Process::stop();
+}
+
+void ProcessGame::handleEvent(Event& event)
+{
+    switch (event.type)
+    {
+    case ProcessStopped:
+        childStopped(event.getObject());
+        break;
+    case ButtonClicked:
+        if (stringToInt(event.getParameter(0)) == RestartLevel && playing)
+            restartLevel();
+        break;
+    case LevelGoalReached:
+        playing = false;
+        levelUp = new ProcessLevelUp();
+        addChild(levelUp);
+        break;
+    case Tick:
+        refreshDisplay();
+        break;
+    case KeyUp:
+        if (stringToInt(event.getParameter(0)) == SDLK_ESCAPE)
+            finished = true;
+        break;
+    default:
+        break;
+    }
+}
+
+void ProcessGame::buildDisplay()
+{
+    Handle<Interface> interface = Core::instance()->getInterface();
+    interface->addWidget(new Image("./graphics/interface.png", 0.7f, Vector3(400, 37, 0)));
+    interface->addWidget(new Image(World::lightHeartImage, 1, Vector3(70, 37, 0), iconSize));
+    lightLabel = new Label("5", countScale, countScale, Vector3(110, 50, 0), countColour);
+    darkLabel = new Label("5", countScale, countScale, Vector3(210, 50, 0), countColour);
+    interface->addWidget(lightLabel);
+    interface->addWidget(darkLabel);
+    interface->addWidget(new Image(World::darkHeartImage, 1, Vector3(170, 37, 0), iconSize));
+    meter = new Meter("./graphics/meterempty.png", "./graphics/meterfull.png", 0, Vector3(300, 70, 0));
+    interface->addWidget(meter);
+    interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f));
+}
+
+void ProcessGame::childStopped(const Handle<Object>& child)
+{
+    if (child == countdown)
+    {
+        playing = true;
+        play = new ProcessPlay();
+        addChild(play);
+    }
+    if (child == levelUp)
+        advanceLevel();
+    if (child == congratulations)
+        finished = true;
+}
+
+void ProcessGame::advanceLevel()
+{
+    ++level;
+    playing = false;
+    if (!levelExists(level))
+    {
+        congratulations = new ProcessCongratulations();
+        addChild(congratulations);
+        return;
+    }
+    SaveFile::writeLevel(level);
+    Core::instance()->getWorld()->load(levelFileName(level));
+    startCountdown();
+}
+
+void ProcessGame::restartLevel()
+{
+    playing = false;
+    removeChild(play);
+    removeChild(countdown);
+    removeChild(levelUp);
+    removeChild(congratulations);
+    Core::instance()->getWorld()->load(levelFileName(level));
+    startCountdown();
+}
+
+void ProcessGame::startCountdown()
+{
+    countdown = new ProcessCountdown(level);
+    addChild(countdown);
+}
+
+void ProcessGame::refreshDisplay()
+{
+    Handle<World> world = Core::instance()->getWorld();
+    darkLabel->setText(intToString(world->getDarkHearts()));
+    lightLabel->setText(intToString(world->getLightHearts()));
+    meter->value =
+        static_cast<float>(world->getCapturedCount() / static_cast<double>(ProcessPlay::levelGoal));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/Handle.h"
+#include "engine/Process.h"
+
+class Label;
+class Meter;
+class ProcessCongratulations;
+class ProcessCountdown;
+class ProcessLevelUp;
+class ProcessPlay;
+
+// The screen on which the levels are played, from NEW GAME or CONTINUE until Escape or the end of the
+// game. It shows the heads-up display (hearts left, the meter, RESTART LEVEL), loads each level into
+// the World and runs its phases as children: countdown, play, then level complete (or congratulations
+// after the last level). It writes the save file when the player advances to a level that exists.
+class ProcessGame : public Process
+{
+public:
+    explicit ProcessGame(int firstLevel);
+    ~ProcessGame() override;
+
+    void start() override;
+    // Unregisters and posts the notice that brings the menu; the display stays for the next screen.
+    void stop() override;
+    void handleEvent(Event& event) override;
+
+private:
+    void buildDisplay();
+    void childStopped(const Handle<Object>& child);
+    void advanceLevel();
+    void restartLevel();
+    void startCountdown();
+    void refreshDisplay();
+
+    int level;
+    Handle<ProcessCountdown> countdown;
+    Handle<ProcessPlay> play;
+    Handle<Meter> meter;
+    Handle<ProcessLevelUp> levelUp;
+    Handle<ProcessCongratulations> congratulations;
+    Handle<Label> lightLabel;
+    Handle<Label> darkLabel;
+    // The play phase runs; RESTART LEVEL acts only then.
+    bool playing = false;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "game/ButtonScreen.h"
+
+// The instructions picture with a BACK button, which ends the screen and brings a new menu.
+class ProcessInstructions : public ButtonScreen
+{
+public:
+    void start() override;
+};

@@ -1,0 +1,30 @@
+#include "game/ProcessIntro.h"
+
+#include "engine/Core.h"
+#include "engine/Event.h"
+#include "engine/EventManager.h"
+#include "engine/EventType.h"
+#include "graphics/Interface.h"
+#include "platform/Clock.h"
+#include "widgets/Image.h"
+
+void ProcessIntro::start()
+{
+    Process::start();
+    Core::instance()->getInterface()->clear();
+    Core::instance()->getEventManager()->addListener(this, Tick);
+    Core::instance()->getInterface()->addWidget(new Image("./graphics/logo.bmp", 1, Vector3(400, 300, 0)));
+    startTime = platform::sdlTicks();
+}
+
+void ProcessIntro::stop()
+{
+    Core::instance()->getEventManager()->removeListener(this, Tick);
+    Process::stop();
+}
+
+void ProcessIntro::handleEvent(Event& event)
+{
+    if (event.type == Tick && platform::sdlTicks() - startTime >= durationMilliseconds)
+        finished = true;
+}

@@ -1,0 +1,59 @@
+#include "game/ProcessPlay.h"
+
+#include "engine/Core.h"
+#include "engine/Event.h"
+#include "engine/EventManager.h"
+#include "engine/EventType.h"
+#include "engine/StringConversion.h"
+#include "world/World.h"
+
+#include <SDL.h>
+
+void ProcessPlay::start()
+{
+    Process::start();
+    Handle<EventManager> events = Core::instance()->getEventManager();
+    events->addListener(this, Tick);
+    events->addListener(this, MouseUp);
+    events->addListener(Core::instance()->getWorld(), Tick);
+}
+
+void ProcessPlay::stop()
+{
+    Handle<EventManager> events = Core::instance()->getEventManager();
+    events->removeListener(this, Tick);
+    events->removeListener(this, MouseUp);
+    events->removeListener(Core::instance()->getWorld(), Tick);
+    Process::stop();
+}
+
+void ProcessPlay::handleEvent(Event& event)
+{
+    if (event.type == MouseUp)
+        placeHeart(event);
+    else if (event.type == Tick)
+        checkGoal();
+}
+
+void ProcessPlay::placeHeart(const Event& mouseUp)
+{
+    // The mouse's y grows down the window, the field's up from its bottom edge.
+    const int x = stringToInt(mouseUp.getParameter(0));
+    const int y = World::fieldHeight - stringToInt(mouseUp.getParameter(1));
+    const int button = stringToInt(mouseUp.getParameter(2));
+    Handle<World> world = Core::instance()->getWorld();
+    if (button == SDL_BUTTON_LEFT)
+        world->placeHeart(x, y, World::heartRadius, World::heartStrength, World::lightHeartImage);
+    else if (button == SDL_BUTTON_RIGHT)
+        world->placeHeart(x, y, World::heartRadius, -World::heartStrength, World::darkHeartImage);
+}
+
+void ProcessPlay::checkGoal()
+{
+    // The goal is reported once: the process is reaped at the end of this delivery pass.
+    if (finished || Core::instance()->getWorld()->getCapturedCount() < levelGoal)
+        return;
+    Event reached(LevelGoalReached);
+    Core::instance()->getEventManager()->post(reached);
+    finished = true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "engine/Process.h"
+
+// The play phase of one level. While it runs, and only then, the World receives Tick and simulates;
+// released mouse buttons place hearts (left light, right dark) at the pointer; and once the world has
+// captured the level's goal it posts LevelGoalReached and ends itself. Its stop() takes the World off
+// Tick again, so the field stays frozen until the next play phase.
+class ProcessPlay : public Process
+{
+public:
+    // Particles the planets must capture to complete a level; also the meter's full scale.
+    static constexpr int levelGoal = 70;
+
+    void start() override;
+    void stop() override;
+    void handleEvent(Event& event) override;
+
+private:
+    void placeHeart(const Event& mouseUp);
+    void checkGoal();
+};
