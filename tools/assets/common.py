@@ -5,10 +5,11 @@ Arrays are float32 images in 0..1 with shape (height, width, channels), row 0 at
 image viewer shows them (the game's loader turns them upright on screen).
 """
 
+import math
 import os
 
 import numpy as np
-from PIL import Image, ImageFilter
+from PIL import Image
 
 
 def ensure_folder(path):
@@ -57,12 +58,21 @@ def colour(hex_text):
     return np.array([int(hex_text[i : i + 2], 16) / 255.0 for i in (0, 2, 4)], dtype=np.float32)
 
 
-def blur(channel, radius):
-    """Gaussian blur of one float channel (H, W) through PIL's deterministic filter."""
+def blur(channel, radius, wrap=False):
+    """Separable Gaussian blur of one float channel (H, W); `radius` is the standard deviation in
+    pixels. Edges are mirrored, or wrapped for pictures that tile."""
+    channel = np.asarray(channel, dtype=np.float32)
     if radius <= 0:
         return channel
-    image = Image.fromarray(np.asarray(channel, dtype=np.float32), "F")
-    return np.asarray(image.filter(ImageFilter.GaussianBlur(radius)), dtype=np.float32)
+    reach = int(math.ceil(radius * 3.0))
+    taps = np.arange(-reach, reach + 1, dtype=np.float32)
+    kernel = np.exp(-0.5 * (taps / radius) ** 2)
+    kernel /= kernel.sum()
+    mode = "wrap" if wrap else "reflect"
+    padded = np.pad(channel, ((0, 0), (reach, reach)), mode=mode)
+    rows = sum(kernel[i] * padded[:, i : i + channel.shape[1]] for i in range(len(kernel)))
+    padded = np.pad(rows, ((reach, reach), (0, 0)), mode=mode)
+    return sum(kernel[i] * padded[i : i + channel.shape[0], :] for i in range(len(kernel))).astype(np.float32)
 
 
 def value_noise(width, height, cells_x, cells_y, rng, wrap=True):
@@ -187,3 +197,51 @@ def bleed_colour(rgba):
     keep = alpha[..., None] > 0.0
     rgb = np.where(keep, rgba[..., :3], fill)
     return np.concatenate([rgb, alpha[..., None]], axis=2)
+
+
+def rounded_rect_distance(width, height, left, top, right, bottom, radius):
+    """Signed distance in pixels to a rounded rectangle given by its edges; < 0 inside."""
+    xs, ys = grid(width, height)
+    cx, cy = (left + right) / 2.0, (top + bottom) / 2.0
+    hx, hy = (right - left) / 2.0 - radius, (bottom - top) / 2.0 - radius
+    qx = np.abs(xs - cx) - hx
+    qy = np.abs(ys - cy) - hy
+    outside = np.hypot(np.maximum(qx, 0.0), np.maximum(qy, 0.0))
+    inside = np.minimum(np.maximum(qx, qy), 0.0)
+    return outside + inside - radius
+
+
+def coverage(distance, feather_px=1.0):
+    """Anti-aliased inside-coverage from a signed distance in pixels."""
+    return smoothstep(feather_px * 0.5, -feather_px * 0.5, distance)
+
+
+class Canvas:
+    """A straight-alpha float RGBA picture that layers can be composited onto, top row first."""
+
+    def __init__(self, width, height, rgba=(0.0, 0.0, 0.0, 0.0)):
+        self.width = width
+        self.height = height
+        self.data = np.zeros((height, width, 4), dtype=np.float32)
+        self.data[...] = np.asarray(rgba, dtype=np.float32)
+
+    def layer(self, rgb, alpha):
+        """Composite a full-size layer: rgb is (3,) or (H, W, 3), alpha is (H, W)."""
+        top = np.zeros_like(self.data)
+        top[..., 0:3] = rgb
+        top[..., 3] = np.clip(alpha, 0.0, 1.0)
+        self.data = over_rgba(self.data, top)
+
+    def paste(self, rgba, left, top):
+        """Composite a smaller float RGBA picture with its top-left corner at (left, top)."""
+        h, w = rgba.shape[0:2]
+        y0, x0 = max(0, top), max(0, left)
+        y1, x1 = min(self.height, top + h), min(self.width, left + w)
+        if y0 >= y1 or x0 >= x1:
+            return
+        piece = rgba[y0 - top : y1 - top, x0 - left : x1 - left]
+        self.data[y0:y1, x0:x1] = over_rgba(self.data[y0:y1, x0:x1], piece)
+
+    def image(self, bleed=True):
+        data = bleed_colour(self.data) if bleed else self.data
+        return to_image(data)

@@ -14,11 +14,19 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
+import backdrop  # noqa: E402
+import bodies  # noqa: E402
 import font  # noqa: E402
+import hud  # noqa: E402
+import screens  # noqa: E402
 import sounds  # noqa: E402
 
 GENERATORS = {
     "font": font.make,
+    "backdrop": backdrop.make,
+    "bodies": bodies.make,
+    "hud": hud.make,
+    "screens": screens.make,
     "sounds": sounds.make,
 }
 
