@@ -149,15 +149,6 @@ TEST_F(FontDrawingTest, GlyphsShowTheirCellUprightAndASpaceLeavesItsCellEmpty)
     EXPECT_EQ(2 * 18 * 40, litPixels());
 }
 
-TEST_F(FontDrawingTest, TheColourIsTheCallersAndTintsTheGlyphs)
-{
-    Handle<Font> font = new Font(writeCellPicture(), "ABC");
-    window.clear();
-    glColor4f(1, 0, 1, 1);
-    font->drawText("C", 10, 100, 1, 1);
-    EXPECT_EQ((GlWindow::Colour{255, 0, 255}), window.pixel(18, 80));
-}
-
 TEST_F(FontDrawingTest, ScaledGlyphsCoverTheirScaledCellExactly)
 {
     Handle<Font> font = new Font(writeWhitePicture(), "AB");
@@ -205,15 +196,6 @@ TEST_F(FontDrawingTest, AMissingPictureDrawsNothingAndLeavesBlendingAndTexturing
 {
     Handle<Font> font = new Font(folder.file("missing.png"), gameAlphabet);
     drawWhite(*font, "QUIT", 100, 300, 1, 1);
-    EXPECT_EQ(0, litPixels());
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-}
-
-TEST_F(FontDrawingTest, AnEmptyTextDrawsNothing)
-{
-    Handle<Font> font = new Font(writeWhitePicture(), "AB");
-    drawWhite(*font, "", 100, 300, 1, 1);
     EXPECT_EQ(0, litPixels());
     EXPECT_FALSE(glIsEnabled(GL_BLEND));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));

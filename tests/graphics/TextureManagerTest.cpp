@@ -85,18 +85,6 @@ TEST_F(TextureManagerTest, SameNameGivesTheSameRecordDecodedOnce)
     EXPECT_NE(0u, second->textureId);
 }
 
-TEST_F(TextureManagerTest, TwoSpellingsOfOnePathAreTwoEntries)
-{
-    writeHalves("halves.png", 32);
-    ScopedWorkingFolder inFolder(folder.path());
-    Handle<Texture> plain = textures->getTexture("halves.png");
-    Handle<Texture> dotted = textures->getTexture("./halves.png");
-
-    EXPECT_NE(plain.get(), dotted.get());
-    EXPECT_NE(plain->textureId, dotted->textureId);
-    EXPECT_EQ(16, dotted->width);
-}
-
 TEST_F(TextureManagerTest, MissingFileGivesAnEmptyRecordThatIsCached)
 {
     const std::string path = folder.file("absent.png");
@@ -112,13 +100,6 @@ TEST_F(TextureManagerTest, MissingFileGivesAnEmptyRecordThatIsCached)
     Handle<Texture> again = textures->getTexture(path);
     EXPECT_EQ(missing.get(), again.get());
     EXPECT_EQ(0, again->width);
-}
-
-TEST_F(TextureManagerTest, UnknownExtensionGivesAnEmptyRecord)
-{
-    Handle<Texture> texture = textures->getTexture(folder.write("notes.unknownformat", "not a picture"));
-    EXPECT_NE(0u, texture->textureId);
-    EXPECT_EQ(0, texture->width);
 }
 
 TEST_F(TextureManagerTest, ThirtyTwoBitsKeepAlphaAndTwentyFourBitsHaveNone)

@@ -182,13 +182,6 @@ TEST(TextButtonArea, ScaledCaptionCountsEveryCharacterIncludingSpaces)
     EXPECT_FALSE(restart.contains(700, 50.1f));
 }
 
-TEST(TextButtonArea, AnEmptyCaptionHasAZeroWidthArea)
-{
-    const TextButton blank(0, "", Vector3(100, 100, 0), 1, 1);
-    EXPECT_TRUE(blank.contains(100, 80));
-    EXPECT_FALSE(blank.contains(101, 80));
-}
-
 using TextButtonDrawingTest = WidgetScene;
 
 TEST_F(TextButtonDrawingTest, ColourFollowsTheStateOnTheNextDraw)
