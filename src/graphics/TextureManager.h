@@ -15,8 +15,10 @@ class TextureManager : public Object
 public:
     ~TextureManager() override;
 
-    // The cached texture of that name, decoded and uploaded on the first request; never empty. A missing
-    // or unreadable file gives a cached record of size 0 that is not tried again.
+    // The cached texture of that name, decoded and uploaded on the first request; never empty. Pictures
+    // of any depth are brought to 24 or 32 bits, and to power-of-two sides for the upload, while the
+    // record keeps the picture's own size. A missing or unreadable file gives a cached record of size 0
+    // that is not tried again.
     Handle<Texture> getTexture(std::string name);
     // Empties the cache entry, so the next request loads the file again.
     void releaseTexture(std::string name);
