@@ -44,10 +44,10 @@ def paint_nebula(rng):
     rgb = mix(rgb, colour("123a86"), blue_cloud * 0.55)
     rgb = mix(rgb, colour("4b1d78"), violet_cloud * 0.55)
     rgb = mix(rgb, colour("a04aa8"), glow_core * 0.32)
-    rgb = mix(rgb, colour("4a9ad0"), smoothstep(0.7, 1.0, detail) * blue_cloud * 0.35)
+    rgb = mix(rgb, colour("3a78e0"), smoothstep(0.7, 1.0, detail) * blue_cloud * 0.35)
     # Dust lanes darken the clouds in filaments.
     lanes = smoothstep(0.45, 0.75, dust) * smoothstep(0.2, 0.6, blue_cloud + violet_cloud)
-    rgb = rgb * (1.0 - 0.55 * lanes)[..., None]
+    rgb = mix(rgb, colour("04041a"), lanes * 0.6)
     # Vignette toward the corners keeps attention on the middle of the field.
     vignette = 1.0 - 0.45 * smoothstep(0.35, 0.95, np.hypot(nx - 0.5, (ny - 0.5) * 0.75) * 1.6)
     rgb = rgb * vignette[..., None]
