@@ -154,8 +154,8 @@ def menu_background():
     divider = np.exp(-((ys - divider_row) / 0.8) ** 2) * span * (np.abs(xs - 256) > 13)
     canvas.layer(colour("d58cff"), divider * 0.8)
     heart = common.heart_mask(w, h, 256, divider_row + 1, 8.5, softness_px=1.0)
-    canvas.layer(colour("ff7ad0"), glow_of(heart, 4.0, 1.2) * 0.6)
-    canvas.layer(colour("ffd6ee"), heart)
+    canvas.layer(colour("ff3fc8"), glow_of(heart, 4.0, 1.4) * 0.8)
+    canvas.layer(colour("ff9ad8"), heart)
     # Three small dots under the last button (rows 276..316) close the panel.
     for k, dx in enumerate((-18, 0, 18)):
         dot = common.disc_mask(w, h, 256 + dx, 336, 2.4 if k == 1 else 1.8)
