@@ -235,7 +235,6 @@ def pulsar(rng):
 
 
 def make(out_dir):
-    rng = np.random.default_rng(7301)
     pictures = {
         "heart.png": particle(),
         "planet.png": planet(np.random.default_rng(11)),
@@ -245,7 +244,6 @@ def make(out_dir):
         "asteroid.png": asteroid(np.random.default_rng(37)),
         "pulsar.png": pulsar(np.random.default_rng(41)),
     }
-    del rng
     written = []
     for name, image in pictures.items():
         path = os.path.join(out_dir, "graphics", name)

@@ -136,8 +136,7 @@ def heart_distance(xs, ys, cx, cy, size):
     """
     u = (xs - cx) / size
     v = -(ys - cy) / size + 0.15
-    # Implicit heart curve (x^2 + y^2 - 1)^3 - x^2 y^3 = 0, scaled so that the lobes reach |u| ~ 1.1.
-    u = u * 1.0
+    # Implicit heart curve (x^2 + y^2 - 1)^3 - x^2 y^3 = 0, a little squashed vertically.
     v = v * 1.1
     f = (u * u + v * v - 1.0) ** 3 - u * u * v**3
     return f
