@@ -1,0 +1,200 @@
+#include "CommandLine.h"
+
+#include "IntegerText.h"
+
+#include <sstream>
+
+namespace
+{
+bool readCount(const std::string& option, const std::string& text, int lowest, int& value, std::string& error)
+{
+    const std::optional<int> read = parseInteger(text);
+    if (!read || *read < lowest)
+    {
+        error = "option " + option + " needs a whole number of at least " + std::to_string(lowest) +
+                ", not \"" + text + "\"";
+        return false;
+    }
+    value = *read;
+    return true;
+}
+
+// "light,400,300" as a heart.
+std::optional<HeartPlacement> readHeart(const std::string& text)
+{
+    std::istringstream fields(text);
+    std::string kind;
+    std::string x;
+    std::string y;
+    std::string extra;
+    if (!std::getline(fields, kind, ',') || !std::getline(fields, x, ',') || !std::getline(fields, y, ',') ||
+        std::getline(fields, extra))
+        return std::nullopt;
+    const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
+    const std::optional<int> xRead = parseInteger(x);
+    const std::optional<int> yRead = parseInteger(y);
+    if (!kindRead || !xRead || !yRead)
+        return std::nullopt;
+    return HeartPlacement{*kindRead, *xRead, *yRead};
+}
+
+bool isValueOption(const std::string& name)
+{
+    return name == "--ticks" || name == "--tick-ms" || name == "--heart" || name == "--seconds" ||
+           name == "--trials" || name == "--seed";
+}
+} // namespace
+
+std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& arguments, std::string& error)
+{
+    CommandLine line;
+    if (arguments.empty())
+    {
+        error = "no command given";
+        return std::nullopt;
+    }
+    const std::string& command = arguments[0];
+    if (command == "simulate")
+        line.command = Command::Simulate;
+    else if (command == "check")
+        line.command = Command::Check;
+    else if (command == "solve")
+        line.command = Command::Solve;
+    else if (command == "help" || command == "--help" || command == "-h")
+        return line;
+    else
+    {
+        error = "unknown command \"" + command + "\"";
+        return std::nullopt;
+    }
+
+    for (std::size_t index = 1; index < arguments.size(); ++index)
+    {
+        const std::string& argument = arguments[index];
+        if (argument.rfind("--", 0) != 0 || argument == "--")
+        {
+            line.levels.push_back(argument);
+            continue;
+        }
+        std::string name = argument;
+        std::optional<std::string> value;
+        const std::size_t equals = argument.find('=');
+        if (equals != std::string::npos)
+        {
+            name = argument.substr(0, equals);
+            value = argument.substr(equals + 1);
+        }
+        else if (isValueOption(name))
+        {
+            if (index + 1 >= arguments.size())
+            {
+                error = "option " + name + " needs a value";
+                return std::nullopt;
+            }
+            value = arguments[++index];
+        }
+        if (!line.readOption(name, value, error))
+            return std::nullopt;
+    }
+    if (!line.checkLevelCount(error))
+        return std::nullopt;
+    return line;
+}
+
+bool CommandLine::readOption(const std::string& name, const std::optional<std::string>& value,
+                             std::string& error)
+{
+    const bool simulating = command == Command::Simulate;
+    const bool solving = command == Command::Solve;
+    if ((name == "--ticks" || name == "--tick-ms" || name == "--heart" || name == "--dump") && !simulating)
+    {
+        error = "option " + name + " belongs to the simulate command";
+        return false;
+    }
+    if ((name == "--seconds" || name == "--trials" || name == "--seed") && !solving)
+    {
+        error = "option " + name + " belongs to the solve command";
+        return false;
+    }
+    if (name == "--dump")
+    {
+        if (value)
+        {
+            error = "option --dump takes no value";
+            return false;
+        }
+        dump = true;
+        return true;
+    }
+    if (name == "--heart")
+    {
+        const std::optional<HeartPlacement> heart = readHeart(*value);
+        if (!heart)
+        {
+            error =
+                "option --heart needs KIND,X,Y with KIND light or dark and whole numbers X and Y, not \"" +
+                *value + "\"";
+            return false;
+        }
+        hearts.push_back(*heart);
+        return true;
+    }
+    int count = 0;
+    if (name == "--ticks")
+        return readCount(name, *value, 0, ticks, error);
+    if (name == "--tick-ms")
+    {
+        const bool read = readCount(name, *value, 0, count, error);
+        tickMs = static_cast<std::uint32_t>(count);
+        return read;
+    }
+    if (name == "--seconds")
+        return readCount(name, *value, 1, seconds, error);
+    if (name == "--seed")
+        return readCount(name, *value, 0, seed, error);
+    if (name == "--trials")
+    {
+        const bool read = readCount(name, *value, 1, count, error);
+        trials = count;
+        return read;
+    }
+    error = "unknown option " + name;
+    return false;
+}
+
+bool CommandLine::checkLevelCount(std::string& error) const
+{
+    if (levels.empty())
+    {
+        error = "no level file given";
+        return false;
+    }
+    if (command != Command::Check && levels.size() > 1)
+    {
+        error = "this command takes one level file, not " + std::to_string(levels.size());
+        return false;
+    }
+    return true;
+}
+
+const char* CommandLine::usage()
+{
+    return "usage:\n"
+           "  lumora-levels simulate LEVEL [--ticks N] [--tick-ms MS] [--heart KIND,X,Y]... [--dump]\n"
+           "      Loads LEVEL, places the hearts (KIND light or dark, X and Y in field units with y up),\n"
+           "      takes N steps (default 0) at MS milliseconds each (default 10) from a fresh emission\n"
+           "      timer, and prints the outcome as one line of JSON; --dump adds every particle\n"
+           "      [x, y, vx, vy] and every body's angle.\n"
+           "  lumora-levels check LEVEL...\n"
+           "      Tells what a designer needs to know about each level: its records, skipped tokens, a\n"
+           "      record cut short, body pictures missing from the working folder, whether it is solved\n"
+           "      without hearts, and the replay of the solution recorded in its remarks, a line such as\n"
+           "          SOLUTION light 400 300 dark 120 80\n"
+           "      whose k-th heart is placed just before step 100 x k (one a second at 10 ms a step);\n"
+           "      a solution must capture 70 within 6000 steps.\n"
+           "  lumora-levels solve LEVEL [--seconds S] [--trials N] [--seed N]\n"
+           "      Searches for up to five light and five dark hearts, placed at that pace, that capture\n"
+           "      70, for S seconds (default 30) or N trials, and prints the best as a SOLUTION line.\n"
+           "Run it in the game's folder (data/): pictures and the click are found as the game finds them.\n"
+           "Exit status: 0 fine, 1 a check or search failed, 2 a usage error or an unreadable level.\n";
+}

@@ -1,0 +1,27 @@
+#include "HeartPlacement.h"
+
+#include "world/World.h"
+
+std::optional<HeartPlacement::Kind> HeartPlacement::kindNamed(const std::string& name)
+{
+    if (name == "light")
+        return Kind::Light;
+    if (name == "dark")
+        return Kind::Dark;
+    return std::nullopt;
+}
+
+const char* HeartPlacement::nameOf(Kind kind)
+{
+    return kind == Kind::Light ? "light" : "dark";
+}
+
+const char* HeartPlacement::image() const
+{
+    return kind == Kind::Light ? World::lightHeartImage : World::darkHeartImage;
+}
+
+float HeartPlacement::strength() const
+{
+    return kind == Kind::Light ? World::heartStrength : -World::heartStrength;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// One heart the player places: its kind and its place in field units (x to the right, y upwards, as
+// World::placeHeart takes them).
+struct HeartPlacement
+{
+    enum class Kind
+    {
+        Light,
+        Dark
+    };
+
+    // "light" or "dark"; nothing for any other word.
+    static std::optional<Kind> kindNamed(const std::string& name);
+    static const char* nameOf(Kind kind);
+
+    // The picture and strength World::placeHeart is given for this kind, as the play process gives them.
+    const char* image() const;
+    float strength() const;
+
+    Kind kind = Kind::Light;
+    int x = 0;
+    int y = 0;
+};

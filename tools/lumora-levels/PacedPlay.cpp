@@ -1,0 +1,37 @@
+#include "PacedPlay.h"
+
+#include "Simulation.h"
+
+#include "world/World.h"
+
+#include <utility>
+
+PacedPlay::PacedPlay(std::string level) : levelFile(std::move(level)) {}
+
+PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending ending) const
+{
+    Simulation simulation(levelFile);
+    PlayOutcome outcome;
+    std::size_t nextHeart = 0;
+    for (int step = 1; step <= stepLimit; ++step)
+    {
+        if (nextHeart < hearts.size() && step == stepsPerHeart * static_cast<int>(nextHeart + 1))
+            simulation.placeHeart(hearts[nextHeart++]);
+        simulation.step();
+        outcome.stepsRun = step;
+        outcome.captured = simulation.getWorld().getCapturedCount();
+        if (outcome.captured >= captureGoal && !outcome.solved)
+        {
+            outcome.solved = true;
+            outcome.solvedAtStep = step;
+            if (ending == Ending::AtGoal)
+                break;
+        }
+        if (simulation.isFlowOver())
+        {
+            outcome.flowOver = true;
+            break;
+        }
+    }
+    return outcome;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "HeartPlacement.h"
+#include "PlayOutcome.h"
+
+#include <string>
+#include <vector>
+
+// Plays a level the way a person would: one heart a second, in the order given, the k-th (from 1) placed
+// just before step 100 x k, at the game's pace of 10 ms a step, for at most a minute of play.
+class PacedPlay
+{
+public:
+    // The particles that planets must capture to complete a level.
+    static constexpr int captureGoal = 70;
+    static constexpr int stepsPerHeart = 100;
+    // 60 s of play at 10 ms a step.
+    static constexpr int stepLimit = 6000;
+
+    explicit PacedPlay(std::string levelFile);
+
+    enum class Ending
+    {
+        AtGoal,
+        // Plays on after the goal, to see how many the hearts capture in all: a margin beyond the goal.
+        AtFlowEnd
+    };
+
+    // Plays from a fresh load until the flow is over or the limit is met, or the goal is reached.
+    PlayOutcome play(const std::vector<HeartPlacement>& hearts, Ending ending = Ending::AtGoal) const;
+
+private:
+    std::string levelFile;
+};

@@ -1,0 +1,61 @@
+#include "Simulation.h"
+
+#include "HeartPlacement.h"
+
+#include "platform/Clock.h"
+#include "world/World.h"
+
+#include <cassert>
+
+namespace
+{
+bool clockTaken = false;
+}
+
+Simulation::Simulation(const std::string& levelFile, std::uint32_t stepMs, LevelReport* report)
+    : world(new World()), tickMs(stepMs)
+{
+    assert(!clockTaken && "one simulation at a time drives the clock");
+    clockTaken = true;
+    platform::setTickCountSource([this] { return now; });
+    World::resetEmissionTimer();
+    world->load(levelFile, report);
+}
+
+Simulation::~Simulation()
+{
+    platform::setTickCountSource(nullptr);
+    clockTaken = false;
+}
+
+void Simulation::placeHeart(const HeartPlacement& heart)
+{
+    world->placeHeart(heart.x, heart.y, World::heartRadius, heart.strength(), heart.image());
+}
+
+void Simulation::step()
+{
+    now += tickMs;
+    world->step();
+    ++steps;
+}
+
+int Simulation::getSteps() const
+{
+    return steps;
+}
+
+const World& Simulation::getWorld() const
+{
+    return *world;
+}
+
+bool Simulation::isFlowOver() const
+{
+    if (!world->getParticles().empty())
+        return false;
+    for (const Generator& generator : world->getGenerators())
+        if (generator.remaining > 0)
+            return false;
+    return true;
+}

@@ -1,0 +1,99 @@
+#include "Solution.h"
+
+#include "IntegerText.h"
+
+#include "world/World.h"
+
+#include <sstream>
+
+Solution Solution::findIn(const std::string& remarks)
+{
+    Solution solution;
+    std::istringstream lines(remarks);
+    std::string line;
+    while (std::getline(lines, line))
+    {
+        std::istringstream words(line);
+        std::string first;
+        if (!(words >> first) || first != keyword)
+            continue;
+        if (solution.recorded)
+        {
+            solution.problem = "more than one SOLUTION line";
+            return solution;
+        }
+        solution.recorded = true;
+        std::string rest;
+        std::getline(words, rest);
+        solution.readEntries(rest);
+    }
+    if (solution.recorded && solution.problem.empty())
+        solution.checkSupply();
+    return solution;
+}
+
+std::string Solution::lineFor(const std::vector<HeartPlacement>& hearts)
+{
+    std::string line = keyword;
+    for (const HeartPlacement& heart : hearts)
+        line += std::string(" ") + HeartPlacement::nameOf(heart.kind) + ' ' + std::to_string(heart.x) + ' ' +
+                std::to_string(heart.y);
+    return line;
+}
+
+bool Solution::isRecorded() const
+{
+    return recorded;
+}
+
+const std::string& Solution::getProblem() const
+{
+    return problem;
+}
+
+const std::vector<HeartPlacement>& Solution::getHearts() const
+{
+    return hearts;
+}
+
+void Solution::readEntries(const std::string& line)
+{
+    std::istringstream words(line);
+    std::string kind;
+    std::string x;
+    std::string y;
+    while (words >> kind)
+    {
+        const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
+        if (!kindRead)
+        {
+            problem = "\"" + kind + "\" is not a heart (light or dark)";
+            return;
+        }
+        x.clear();
+        y.clear();
+        words >> x >> y;
+        const std::optional<int> xRead = parseInteger(x);
+        const std::optional<int> yRead = parseInteger(y);
+        if (!xRead || !yRead)
+        {
+            problem = "the " + kind + " heart after " + std::to_string(hearts.size()) +
+                      " others needs whole numbers X Y, not \"" + x + " " + y + "\"";
+            return;
+        }
+        hearts.push_back(HeartPlacement{*kindRead, *xRead, *yRead});
+    }
+    if (hearts.empty())
+        problem = "the SOLUTION line lists no hearts";
+}
+
+// A heart beyond the supply would be ignored by the game, so the line would not mean what it says.
+void Solution::checkSupply()
+{
+    int light = 0;
+    int dark = 0;
+    for (const HeartPlacement& heart : hearts)
+        ++(heart.kind == HeartPlacement::Kind::Light ? light : dark);
+    if (light > World::heartsPerLevel || dark > World::heartsPerLevel)
+        problem = "a level gives only " + std::to_string(World::heartsPerLevel) + " hearts of each kind";
+}

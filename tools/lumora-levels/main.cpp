@@ -1,0 +1,175 @@
+#include "CommandLine.h"
+#include "JsonWriter.h"
+#include "LevelCheck.h"
+#include "LevelSolver.h"
+#include "Simulation.h"
+#include "Solution.h"
+
+#include "engine/Core.h"
+#include "world/World.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int exitFine = 0;
+constexpr int exitFailed = 1;
+constexpr int exitUsage = 2;
+// How far off a person's click may land, in field units, when the tool tells how forgiving a solution is.
+constexpr int nudgeUnits = 5;
+
+bool isReadable(const std::string& levelFile)
+{
+    if (std::ifstream(levelFile))
+        return true;
+    std::cerr << "lumora-levels: cannot read the level file " << levelFile << '\n';
+    return false;
+}
+
+void writeDump(JsonWriter& json, const World& world)
+{
+    json.key("particles");
+    json.beginArray();
+    for (const Particle& particle : world.getParticles())
+    {
+        json.beginArray();
+        for (const float value :
+             {particle.position.x, particle.position.y, particle.velocity.x, particle.velocity.y})
+            json.floatString(value);
+        json.endArray();
+    }
+    json.endArray();
+    json.key("angles");
+    json.beginArray();
+    for (const GravBody& body : world.getBodies())
+        json.floatString(body.angle);
+    json.endArray();
+}
+
+int simulate(const CommandLine& line)
+{
+    if (!isReadable(line.levels[0]))
+        return exitUsage;
+    Simulation simulation(line.levels[0], line.tickMs);
+    for (const HeartPlacement& heart : line.hearts)
+        simulation.placeHeart(heart);
+    for (int tick = 0; tick < line.ticks; ++tick)
+        simulation.step();
+
+    const World& world = simulation.getWorld();
+    JsonWriter json;
+    json.beginObject();
+    json.key("ticks");
+    json.number(simulation.getSteps());
+    json.key("captured");
+    json.number(world.getCapturedCount());
+    json.key("alive");
+    json.number(static_cast<long long>(world.getParticles().size()));
+    json.key("remaining");
+    json.beginArray();
+    for (const Generator& generator : world.getGenerators())
+        json.number(generator.remaining);
+    json.endArray();
+    json.key("bodies");
+    json.number(static_cast<long long>(world.getBodies().size()));
+    json.key("lightHearts");
+    json.number(world.getLightHearts());
+    json.key("darkHearts");
+    json.number(world.getDarkHearts());
+    if (line.dump)
+        writeDump(json, world);
+    json.endObject();
+    std::cout << json.text() << '\n';
+    return exitFine;
+}
+
+int check(const CommandLine& line)
+{
+    int status = exitFine;
+    for (const std::string& level : line.levels)
+    {
+        switch (LevelCheck(level).run(std::cout, std::cerr))
+        {
+        case LevelCheck::Verdict::Fine:
+            break;
+        case LevelCheck::Verdict::Failed:
+            status = std::max(status, exitFailed);
+            break;
+        case LevelCheck::Verdict::Unreadable:
+            status = exitUsage;
+            break;
+        }
+    }
+    return status;
+}
+
+int solve(const CommandLine& line)
+{
+    if (!isReadable(line.levels[0]))
+        return exitUsage;
+    LevelSolver solver(line.levels[0], line.seed);
+    solver.search(std::chrono::seconds(line.seconds), line.trials);
+    const PlayOutcome& outcome = solver.getBestOutcome();
+    if (outcome.solved && solver.getBest().empty())
+    {
+        std::cerr << "lumora-levels: " << line.levels[0] << " is solved without any heart, at step "
+                  << outcome.solvedAtStep << '\n';
+        return exitFailed;
+    }
+    if (!outcome.solved)
+    {
+        std::cerr << "lumora-levels: no placement found that captures " << PacedPlay::captureGoal << " in "
+                  << solver.getTrials() << " trials; the best captures " << outcome.captured << ":\n"
+                  << "  " << Solution::lineFor(solver.getBest()) << '\n';
+        return exitFailed;
+    }
+    std::cout << Solution::lineFor(solver.getBest()) << '\n';
+    const auto [steady, nudged] = solver.countSteadyNudges(nudgeUnits);
+    const std::size_t hearts = solver.getBest().size();
+    std::cerr << "lumora-levels: " << hearts << (hearts == 1 ? " heart reaches " : " hearts reach ")
+              << PacedPlay::captureGoal << " at step " << outcome.solvedAtStep << " and capture "
+              << outcome.captured << " by the end; best of " << solver.getTrials()
+              << " trials; still solved with one heart " << nudgeUnits << " units off in " << steady << " of "
+              << nudged << " tries\n";
+    return exitFine;
+}
+
+int run(const CommandLine& line)
+{
+    switch (line.command)
+    {
+    case CommandLine::Command::Simulate:
+        return simulate(line);
+    case CommandLine::Command::Check:
+        return check(line);
+    case CommandLine::Command::Solve:
+        return solve(line);
+    case CommandLine::Command::Help:
+        break;
+    }
+    std::cout << CommandLine::usage();
+    return exitFine;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Placing a heart plays the click through Core's sound handler: never aloud, and without a sound card.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    std::string error;
+    const std::optional<CommandLine> line =
+        CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!line)
+    {
+        std::cerr << "lumora-levels: " << error << "\n" << CommandLine::usage();
+        return exitUsage;
+    }
+    const int status = run(*line);
+    Core::destroy();
+    return status;
+}
