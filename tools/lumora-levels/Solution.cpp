@@ -77,8 +77,9 @@ void Solution::readEntries(const std::string& line)
         const std::optional<int> yRead = parseInteger(y);
         if (!xRead || !yRead)
         {
-            problem = "the " + kind + " heart after " + std::to_string(hearts.size()) +
-                      " others needs whole numbers X Y, not \"" + x + " " + y + "\"";
+            const std::string given = y.empty() ? x : x + " " + y;
+            problem = "heart " + std::to_string(hearts.size() + 1) + " (" + kind +
+                      ") needs whole numbers X Y, not \"" + given + "\"";
             return;
         }
         hearts.push_back(HeartPlacement{*kindRead, *xRead, *yRead});
