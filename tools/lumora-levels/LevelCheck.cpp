@@ -6,6 +6,7 @@
 #include "Solution.h"
 
 #include "engine/Handle.h"
+#include "game/ProcessPlay.h"
 #include "world/LevelReport.h"
 #include "world/World.h"
 
@@ -62,8 +63,8 @@ void LevelCheck::describeContents(std::ostream& out, const World& world)
     out << "  bodies: " << world.getBodies().size() << ", planets: " << planets << '\n';
     if (planets == 0)
         out << "  warning: no planet, so nothing can ever be captured\n";
-    else if (particles < PacedPlay::captureGoal)
-        out << "  warning: fewer particles than the " << PacedPlay::captureGoal << " the goal needs\n";
+    else if (particles < ProcessPlay::levelGoal)
+        out << "  warning: fewer particles than the " << ProcessPlay::levelGoal << " the goal needs\n";
 }
 
 void LevelCheck::describeReading(std::ostream& out, const LevelReport& report)
@@ -137,7 +138,7 @@ std::string LevelCheck::describeOutcome(const PlayOutcome& outcome)
         return "solved at step " + std::to_string(outcome.solvedAtStep) + " (" +
                secondsOf(outcome.solvedAtStep) + ")";
     std::string text = "not solved, " + std::to_string(outcome.captured) + " of " +
-                       std::to_string(PacedPlay::captureGoal) + " captured";
+                       std::to_string(ProcessPlay::levelGoal) + " captured";
     if (outcome.flowOver)
         return text + " when the flow ended at step " + std::to_string(outcome.stepsRun);
     return text + " in " + std::to_string(outcome.stepsRun) + " steps";

@@ -2,6 +2,7 @@
 
 #include "Simulation.h"
 
+#include "game/ProcessPlay.h"
 #include "world/World.h"
 
 #include <utility>
@@ -20,7 +21,7 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
         simulation.step();
         outcome.stepsRun = step;
         outcome.captured = simulation.getWorld().getCapturedCount();
-        if (outcome.captured >= captureGoal && !outcome.solved)
+        if (outcome.captured >= ProcessPlay::levelGoal && !outcome.solved)
         {
             outcome.solved = true;
             outcome.solvedAtStep = step;

@@ -7,12 +7,11 @@
 #include <vector>
 
 // Plays a level the way a person would: one heart a second, in the order given, the k-th (from 1) placed
-// just before step 100 x k, at the game's pace of 10 ms a step, for at most a minute of play.
+// just before step 100 x k, at the game's pace of 10 ms a step, for at most a minute of play. The level is
+// solved at the step whose absorptions bring the count to the play phase's goal.
 class PacedPlay
 {
 public:
-    // The particles that planets must capture to complete a level.
-    static constexpr int captureGoal = 70;
     static constexpr int stepsPerHeart = 100;
     // 60 s of play at 10 ms a step.
     static constexpr int stepLimit = 6000;

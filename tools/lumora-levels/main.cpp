@@ -6,6 +6,7 @@
 #include "Solution.h"
 
 #include "engine/Core.h"
+#include "game/ProcessPlay.h"
 #include "world/World.h"
 
 #include <chrono>
@@ -123,7 +124,7 @@ int solve(const CommandLine& line)
     }
     if (!outcome.solved)
     {
-        std::cerr << "lumora-levels: no placement found that captures " << PacedPlay::captureGoal << " in "
+        std::cerr << "lumora-levels: no placement found that captures " << ProcessPlay::levelGoal << " in "
                   << solver.getTrials() << " trials; the best captures " << outcome.captured << ":\n"
                   << "  " << Solution::lineFor(solver.getBest()) << '\n';
         return exitFailed;
@@ -132,7 +133,7 @@ int solve(const CommandLine& line)
     const auto [steady, nudged] = solver.countSteadyNudges(nudgeUnits);
     const std::size_t hearts = solver.getBest().size();
     std::cerr << "lumora-levels: " << hearts << (hearts == 1 ? " heart reaches " : " hearts reach ")
-              << PacedPlay::captureGoal << " at step " << outcome.solvedAtStep << " and capture "
+              << ProcessPlay::levelGoal << " at step " << outcome.solvedAtStep << " and capture "
               << outcome.captured << " by the end; best of " << solver.getTrials()
               << " trials; still solved with one heart " << nudgeUnits << " units off in " << steady << " of "
               << nudged << " tries\n";
