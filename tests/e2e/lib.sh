@@ -95,8 +95,11 @@ wait_exit() {
     done
 }
 
-# Pointer input at play-field coordinates (x right, y up from the bottom of the 800x600 field).
+# Pointer input at play-field coordinates (x right, y up from the bottom of the 800x600 field). The
+# pointer comes from one pixel aside, so the game sees a motion even when it already rests there: a
+# button lights up, and so can be clicked, only after the pointer has moved over it.
 move_to() {
+    xdotool mousemove --window "$WINDOW" $(($1 - 1)) $((600 - $2))
     xdotool mousemove --window "$WINDOW" "$1" $((600 - $2))
 }
 

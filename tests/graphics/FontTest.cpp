@@ -1,7 +1,7 @@
 #include "graphics/Font.h"
 
 #include "engine/Core.h"
-#include "graphics/TestPictures.h"
+#include "support/TestPictures.h"
 #include "support/CoreFixture.h"
 #include "support/GlWindow.h"
 #include "support/TempFolder.h"

@@ -1,6 +1,6 @@
 #include "graphics/TextureManager.h"
 
-#include "graphics/TestPictures.h"
+#include "support/TestPictures.h"
 #include "graphics/Texture.h"
 #include "support/GlWindow.h"
 #include "support/TempFolder.h"

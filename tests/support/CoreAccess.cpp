@@ -2,6 +2,7 @@
 
 #include "engine/Core.h"
 #include "engine/ProcessManager.h"
+#include "graphics/Font.h"
 
 Handle<ProcessManager> CoreAccess::root()
 {
@@ -16,4 +17,9 @@ bool CoreAccess::isRunning()
 void CoreAccess::setRunning(bool running)
 {
     Core::instance()->running = running;
+}
+
+void CoreAccess::setFont(Handle<Font> font)
+{
+    Core::instance()->font = font;
 }

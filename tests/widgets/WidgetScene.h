@@ -3,6 +3,7 @@
 #include "support/CoreFixture.h"
 #include "support/GlWindow.h"
 #include "support/TempFolder.h"
+#include "support/TestPictures.h"
 
 #include <cstdint>
 #include <functional>
@@ -13,15 +14,9 @@
 class WidgetScene : public CoreFixture
 {
 protected:
-    struct Rgba
-    {
-        std::uint8_t red;
-        std::uint8_t green;
-        std::uint8_t blue;
-        std::uint8_t alpha;
-    };
+    using Rgba = testpictures::Rgba;
     // Colour of the pixel at column x, row y counted from the top as an image viewer shows it.
-    using PixelColour = std::function<Rgba(int x, int yFromTop)>;
+    using PixelColour = testpictures::PixelColour;
 
     // Writes a 32-bit PNG into the folder; returns its path.
     std::string writePicture(const std::string& name, int width, int height, const PixelColour& colour) const;

@@ -1,4 +1,4 @@
-#include "graphics/TestPictures.h"
+#include "support/TestPictures.h"
 
 #include <FreeImage.h>
 

@@ -1,0 +1,121 @@
+#!/bin/bash
+# The whole game through the real binary, driven like a player with the pointer and the keyboard and
+# checked on screen: the logo, the menu, hovering, a new game with its display and countdown, hearts,
+# RESTART LEVEL, Escape, levels completed one after another, the congratulations, CONTINUE and QUIT.
+. "$(dirname "$0")/lib.sh"
+
+MAGENTA="255 0 255"
+WHITE="255 255 255"
+SHOT="$WORK/shot.png"
+
+text_shown() { # TEXT X Y SCALE R G B
+    "$PYTHON" "$E2E_DIR/screen.py" text "$SHOT" "$WORK/game/graphics/font.png" "$@" >"$WORK/text.log"
+}
+
+# Takes screenshots until the text shows, or fails after the given seconds.
+wait_for_text() { # SECONDS TEXT X Y SCALE R G B
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 5))); do
+        screenshot "$SHOT"
+        text_shown "$@" && return 0
+        sleep 0.2
+    done
+    cat "$WORK/text.log" >&2
+    fail "'$1' did not appear"
+}
+
+wait_for_text_gone() { # SECONDS TEXT X Y SCALE R G B
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 5))); do
+        screenshot "$SHOT"
+        text_shown "$@" || return 0
+        sleep 0.2
+    done
+    fail "'$1' did not go away"
+}
+
+expect_text() { # TEXT X Y SCALE R G B (on the last screenshot)
+    text_shown "$@" || { cat "$WORK/text.log" >&2; fail "'$1' is not on screen"; }
+}
+
+start_display
+prepare_data
+cp "$E2E_DIR"/levels/*.txt "$WORK/game/levels/"
+echo 2 >"$WORK/game/levels/save.txt"
+start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
+wait_window
+
+# The logo, centred, then the menu.
+sleep 0.5
+screenshot "$SHOT"
+"$PYTHON" - "$SHOT" "$WORK/game/graphics/logo.bmp" <<'PY' || fail "the logo is not on screen"
+import sys
+from PIL import Image
+shot, logo = Image.open(sys.argv[1]).convert("RGB"), Image.open(sys.argv[2]).convert("RGB")
+left, top = 400 - logo.width // 2, 300 - logo.height // 2
+points = [(logo.width * i // 8, logo.height * j // 8) for i in range(1, 8) for j in range(1, 8)]
+alike = sum(all(abs(a - b) < 40 for a, b in zip(logo.getpixel(p), shot.getpixel((left + p[0], top + p[1]))))
+            for p in points)
+sys.exit(0 if alike >= 0.9 * len(points) else 1)
+PY
+wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
+expect_text "LUMORA" 319 500 1.5 $MAGENTA
+expect_text "QUIT" 364 280 1 $WHITE
+move_to 400 380
+wait_for_text 2 "NEW GAME" 328 400 1 $MAGENTA
+expect_text "CONTINUE" 328 360 1 $WHITE
+
+# A new game: the display with both counts at 5, and the countdown.
+click_at 400 380
+wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+expect_text "5" 110 50 0.7 $WHITE
+expect_text "5" 210 50 0.7 $WHITE
+expect_text "RESTART LEVEL" 600 50 0.7 $WHITE
+cp "$SHOT" "$WORK/before-hearts.png"
+# Play begins when the countdown's text has gone, about three seconds after the level started.
+wait_for_text_gone 6 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+
+# Hearts during play: a light one on the left button, a dark one on the right.
+click_at 200 150 1
+click_at 600 150 3
+wait_for_text 2 "4" 110 50 0.7 $WHITE
+wait_for_text 2 "4" 210 50 0.7 $WHITE
+"$PYTHON" "$E2E_DIR/screen.py" same "$SHOT" "$WORK/before-hearts.png" 180 130 220 170 &&
+    fail "no light heart drawn at (200, 150)"
+"$PYTHON" "$E2E_DIR/screen.py" same "$SHOT" "$WORK/before-hearts.png" 580 130 620 170 &&
+    fail "no dark heart drawn at (600, 150)"
+
+# RESTART LEVEL: the level loads again with every heart back, and counts down again.
+click_at 680 36
+wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+wait_for_text 2 "5" 110 50 0.7 $WHITE
+expect_text "5" 210 50 0.7 $WHITE
+"$PYTHON" "$E2E_DIR/screen.py" same "$SHOT" "$WORK/before-hearts.png" 580 130 620 170 ||
+    fail "the dark heart is still there after RESTART LEVEL"
+
+# Escape, released, leaves for the menu.
+press_key Escape
+wait_for_text 2 "NEW GAME" 328 400 1 $WHITE
+
+# CONTINUE starts the saved level 2, which completes by itself; level 3 follows and the save says so.
+click_at 400 340
+wait_for_text 3 "LEVEL 2 STARTING IN" 200 300 1.2 $MAGENTA
+wait_for_text 12 "LEVEL COMPLETE!!" 270 300 1.2 $MAGENTA
+wait_for_text 5 "LEVEL 3 STARTING IN" 200 300 1.2 $MAGENTA
+[ "$(cat "$WORK/game/levels/save.txt")" = "3" ] || fail "the save holds '$(cat "$WORK/game/levels/save.txt")', not 3"
+wait_for_text 12 "LEVEL COMPLETE!!" 270 300 1.2 $MAGENTA
+wait_for_text 4 "CONGRATULATIONS! YOU WON THE GAME!!" 20 300 1.2 $MAGENTA
+wait_for_text 6 "NEW GAME" 328 400 1 $WHITE
+[ "$(cat "$WORK/game/levels/save.txt")" = "3" ] || fail "the save changed after the last level"
+
+# CONTINUE resumes the saved level; Escape, then QUIT ends the program cleanly.
+click_at 400 340
+wait_for_text 3 "LEVEL 3 STARTING IN" 200 300 1.2 $MAGENTA
+press_key Escape
+wait_for_text 2 "QUIT" 364 280 1 $WHITE
+click_at 400 260
+wait_exit 5
+[ "$EXIT_STATUS" = "0" ] || fail "QUIT gave exit status $EXIT_STATUS"
+echo "played through: logo, menu, hearts, restart, two levels, congratulations, continue, quit"
