@@ -1,10 +1,10 @@
 #include "graphics/Font.h"
 
 #include "engine/Core.h"
-#include "support/TestPictures.h"
 #include "support/CoreFixture.h"
 #include "support/GlWindow.h"
 #include "support/TempFolder.h"
+#include "support/TestPictures.h"
 
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "graphics/TextureManager.h"
 
-#include "support/TestPictures.h"
 #include "graphics/Texture.h"
 #include "support/GlWindow.h"
 #include "support/TempFolder.h"
+#include "support/TestPictures.h"
 
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
