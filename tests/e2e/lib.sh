@@ -50,9 +50,11 @@ prepare_data() {
     rm -f "$WORK/game/levels/save.txt"
 }
 
-# Starts the game in the working folder; extra arguments are environment assignments.
+# Starts the game in the working folder; extra arguments are environment assignments, as are the words
+# of GAME_ENVIRONMENT (for settings only the game should see, such as a sanitizer's).
 start_game() {
-    (cd "$WORK/game" && exec env "$@" "$GAME") >"$WORK/game.log" 2>&1 &
+    # shellcheck disable=SC2086
+    (cd "$WORK/game" && exec env ${GAME_ENVIRONMENT:-} "$@" "$GAME") >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
 }
 

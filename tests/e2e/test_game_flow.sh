@@ -2,6 +2,7 @@
 # The whole game through the real binary, driven like a player with the pointer and the keyboard and
 # checked on screen: the logo, the menu, hovering, a new game with its display and countdown, hearts,
 # RESTART LEVEL, Escape, levels completed one after another, the congratulations, CONTINUE and QUIT.
+# LUMORA_GAME may name a sanitizer build, with its settings in GAME_ENVIRONMENT.
 . "$(dirname "$0")/lib.sh"
 
 MAGENTA="255 0 255"
@@ -66,6 +67,13 @@ expect_text "QUIT" 364 280 1 $WHITE
 move_to 400 380
 wait_for_text 2 "NEW GAME" 328 400 1 $MAGENTA
 expect_text "CONTINUE" 328 360 1 $WHITE
+
+# The instructions, and back to a fresh menu.
+click_at 400 300
+wait_for_text 2 "BACK" 700 50 1 $WHITE
+text_shown "NEW GAME" 328 400 1 $WHITE && fail "the menu is still there under the instructions"
+click_at 736 30
+wait_for_text 2 "NEW GAME" 328 400 1 $WHITE
 
 # A new game: the display with both counts at 5, and the countdown.
 click_at 400 380

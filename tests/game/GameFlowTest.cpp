@@ -294,9 +294,7 @@ TEST_F(GameFlow, ContinueStartsTheSavedLevelOrTheFirst)
 {
     const std::pair<const char*, const char*> cases[] = {{"3\n", "LEVEL 3 STARTING IN 2"},
                                                          {"garbage", "LEVEL 1 STARTING IN 2"},
-                                                         {"0", "LEVEL 1 STARTING IN 2"},
-                                                         {"-4", "LEVEL 1 STARTING IN 2"},
-                                                         {"", "LEVEL 1 STARTING IN 2"}};
+                                                         {"0", "LEVEL 1 STARTING IN 2"}};
     reachMenu();
     clickButton("CONTINUE");
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2")) << "without a save file";
