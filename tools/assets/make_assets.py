@@ -18,6 +18,7 @@ import backdrop  # noqa: E402
 import bodies  # noqa: E402
 import font  # noqa: E402
 import hud  # noqa: E402
+import icons  # noqa: E402
 import screens  # noqa: E402
 import sounds  # noqa: E402
 
@@ -28,6 +29,7 @@ GENERATORS = {
     "hud": hud.make,
     "screens": screens.make,
     "sounds": sounds.make,
+    "icons": icons.make,
 }
 
 
