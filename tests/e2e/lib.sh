@@ -45,6 +45,7 @@ start_display() {
 # touches the repository's data/.
 prepare_data() {
     local source=${1:-$LUMORA_SOURCE_DIR/data}
+    rm -rf "$WORK/game"
     mkdir -p "$WORK/game"
     cp -r "$source"/. "$WORK/game/"
     rm -f "$WORK/game/levels/save.txt"
@@ -121,13 +122,42 @@ screenshot() {
     import -window "$WINDOW" "$1"
 }
 
-# "R G B" of a window screenshot's pixel at play-field coordinates.
-pixel_at() {
-    "$PYTHON" - "$1" "$2" "$3" <<'PY'
-import sys
-from PIL import Image
-shot, x, y = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-r, g, b = Image.open(shot).convert("RGB").getpixel((x, 599 - y))
-print(r, g, b)
-PY
+# Reading the screen like a player: texts in the game's own font, at play-field positions.
+MAGENTA="255 0 255"
+WHITE="255 255 255"
+SHOT="$WORK/shot.png"
+
+# Texts are compared with the game's own font picture from the source tree.
+FONT="$LUMORA_SOURCE_DIR/data/graphics/font.png"
+
+text_shown() { # TEXT X Y SCALE R G B
+    "$PYTHON" "$E2E_DIR/screen.py" text "$SHOT" "$FONT" "$@" >"$WORK/text.log"
+}
+
+# Takes screenshots until the text shows, or fails after the given seconds.
+wait_for_text() { # SECONDS TEXT X Y SCALE R G B
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 5))); do
+        screenshot "$SHOT"
+        text_shown "$@" && return 0
+        sleep 0.2
+    done
+    cat "$WORK/text.log" >&2
+    fail "'$1' did not appear"
+}
+
+wait_for_text_gone() { # SECONDS TEXT X Y SCALE R G B
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 5))); do
+        screenshot "$SHOT"
+        text_shown "$@" || return 0
+        sleep 0.2
+    done
+    fail "'$1' did not go away"
+}
+
+expect_text() { # TEXT X Y SCALE R G B (on the last screenshot)
+    text_shown "$@" || { cat "$WORK/text.log" >&2; fail "'$1' is not on screen"; }
 }

@@ -5,42 +5,6 @@
 # LUMORA_GAME may name a sanitizer build, with its settings in GAME_ENVIRONMENT.
 . "$(dirname "$0")/lib.sh"
 
-MAGENTA="255 0 255"
-WHITE="255 255 255"
-SHOT="$WORK/shot.png"
-
-text_shown() { # TEXT X Y SCALE R G B
-    "$PYTHON" "$E2E_DIR/screen.py" text "$SHOT" "$WORK/game/graphics/font.png" "$@" >"$WORK/text.log"
-}
-
-# Takes screenshots until the text shows, or fails after the given seconds.
-wait_for_text() { # SECONDS TEXT X Y SCALE R G B
-    local seconds=$1
-    shift
-    for _ in $(seq $((seconds * 5))); do
-        screenshot "$SHOT"
-        text_shown "$@" && return 0
-        sleep 0.2
-    done
-    cat "$WORK/text.log" >&2
-    fail "'$1' did not appear"
-}
-
-wait_for_text_gone() { # SECONDS TEXT X Y SCALE R G B
-    local seconds=$1
-    shift
-    for _ in $(seq $((seconds * 5))); do
-        screenshot "$SHOT"
-        text_shown "$@" || return 0
-        sleep 0.2
-    done
-    fail "'$1' did not go away"
-}
-
-expect_text() { # TEXT X Y SCALE R G B (on the last screenshot)
-    text_shown "$@" || { cat "$WORK/text.log" >&2; fail "'$1' is not on screen"; }
-}
-
 start_display
 prepare_data
 cp "$E2E_DIR"/levels/*.txt "$WORK/game/levels/"

@@ -1,0 +1,75 @@
+#!/bin/bash
+# The real binary in damaged installations: without its pictures, its sounds or its levels it still
+# starts, its menu still works and QUIT still ends it with status 0; with a levels folder it may not
+# write to, levels still advance and the save is simply not written.
+. "$(dirname "$0")/lib.sh"
+
+quit_from_menu() {
+    sleep 2.5
+    click_at 400 260
+    wait_exit 10
+    [ "$EXIT_STATUS" = "0" ] || fail "$1: QUIT gave exit status $EXIT_STATUS"
+}
+
+start_display
+
+# No pictures: nothing can be read on screen, but the buttons are where they always are.
+prepare_data
+rm -rf "$WORK/game/graphics"
+start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
+wait_window
+sleep 2.5
+click_at 400 300
+click_at 736 30
+quit_from_menu "without graphics/"
+
+# No sounds: everything else as usual.
+prepare_data
+rm -rf "$WORK/game/sounds"
+start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
+wait_window
+wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
+click_at 400 380
+wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+press_key Escape
+wait_for_text 2 "QUIT" 364 280 1 $WHITE
+quit_from_menu "without sounds/"
+
+# No levels: an empty field behind the menu and an empty level that can be left.
+prepare_data
+rm -rf "$WORK/game/levels"
+start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
+wait_window
+wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
+click_at 400 340
+wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+press_key Escape
+wait_for_text 2 "QUIT" 364 280 1 $WHITE
+quit_from_menu "without levels/"
+
+# A levels folder the player may not write to (as an ordinary user: root writes anywhere).
+prepare_data
+rm -f "$WORK/game/levels/"*.txt
+cp "$E2E_DIR/levels/level2.txt" "$WORK/game/levels/level1.txt"
+cp "$E2E_DIR/levels/level3.txt" "$WORK/game/levels/level2.txt"
+# The game goes where that user can surely reach it, whatever the permissions of the build folder.
+cp "$GAME" "$WORK/lumora"
+chmod -R a+rX "$WORK"
+chmod a-w "$WORK/game/levels"
+if [ "$(id -u)" -eq 0 ]; then
+    runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env env DISPLAY="$DISPLAY")
+else
+    runner=()
+fi
+(cd "$WORK/game" && exec "${runner[@]}" LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy "$WORK/lumora") >"$WORK/game.log" 2>&1 &
+GAME_PID=$!
+wait_window
+wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
+click_at 400 380
+wait_for_text 12 "LEVEL COMPLETE!!" 270 300 1.2 $MAGENTA
+wait_for_text 5 "LEVEL 2 STARTING IN" 200 300 1.2 $MAGENTA
+[ -e "$WORK/game/levels/save.txt" ] && fail "a save was written into a read-only folder"
+ls "$WORK/game/levels" | grep -q new && fail "a half-written save was left behind"
+press_key Escape
+quit_from_menu "with a read-only levels/"
+echo "started and quit without graphics/, sounds/ or levels/; advanced with a read-only levels/"
