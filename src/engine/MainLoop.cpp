@@ -13,16 +13,21 @@
 
 int MainLoop::run()
 {
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
-    setGlAttributes();
-    openVideo(platform::askFullscreen());
-    Core::instance()->init();
-    setUpProjection();
+    startUp();
     while (runFrame() && Core::instance()->running)
     {
     }
     tearDown();
     return 0;
+}
+
+void MainLoop::startUp()
+{
+    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
+    setGlAttributes();
+    openVideo(platform::askFullscreen());
+    Core::instance()->init();
+    setUpProjection();
 }
 
 void MainLoop::setGlAttributes()

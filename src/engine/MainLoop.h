@@ -14,8 +14,12 @@ public:
     static constexpr int windowHeight = 600;
     static constexpr int windowBitsPerPixel = 32;
 
-    // Runs the whole game; returns the program's exit status.
+    // Runs the whole game: startUp(), frames until the window closes or the game ends, tearDown().
+    // Returns the program's exit status.
     int run();
+
+    // Opens the window, has Core load the shared resources and start the game, sets up the projection.
+    void startUp();
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();
@@ -26,11 +30,12 @@ public:
     // One frame: takes SDL's pending input, posts at most one input event, updates Core, draws and
     // waits out the frame. False once the window has been closed.
     bool runFrame();
+    // Destroys Core and shuts SDL down.
+    void tearDown();
 
 private:
     void postNextInput();
     void drawFrame();
-    void tearDown();
 
     InputQueue input;
 };

@@ -1,0 +1,127 @@
+// The real main loop in a real window, measured from inside: when the first frame was drawn, how long
+// frames take in the menu (their pacing, the ticks per second and the processor time they use), and the
+// peak resident memory while a level is played. Input goes through SDL's own queue, as a player's does.
+// Run from the game's data folder under an X server; figures.sh runs it and reads its output.
+#include "engine/Core.h"
+#include "engine/MainLoop.h"
+
+#include <SDL.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+constexpr double introSeconds = 2.5;
+constexpr double menuSeconds = 10;
+constexpr double countdownSeconds = 3.5;
+constexpr double playSeconds = 8;
+
+double millisecondsSinceBoot(Clock::time_point when)
+{
+    return std::chrono::duration<double, std::milli>(when.time_since_epoch()).count();
+}
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+long peakResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+void pushMouse(Uint8 type, int x, int y, Uint8 button)
+{
+    SDL_Event event{};
+    event.type = type;
+    if (type == SDL_MOUSEMOTION)
+    {
+        event.motion.x = static_cast<Uint16>(x);
+        event.motion.y = static_cast<Uint16>(y);
+    }
+    else
+    {
+        event.button.x = static_cast<Uint16>(x);
+        event.button.y = static_cast<Uint16>(y);
+        event.button.button = button;
+    }
+    SDL_PushEvent(&event);
+}
+
+// A click in window coordinates, spread over frames as a hand would make it.
+void click(MainLoop& loop, int x, int y, Uint8 button)
+{
+    for (Uint8 type : {Uint8(SDL_MOUSEMOTION), Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)})
+    {
+        pushMouse(type, x, y, button);
+        loop.runFrame();
+    }
+}
+
+void runFor(MainLoop& loop, double seconds)
+{
+    const Clock::time_point end =
+        Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    while (Clock::now() < end)
+        loop.runFrame();
+}
+
+double percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1))];
+}
+} // namespace
+
+int main(int, char**)
+{
+    MainLoop loop;
+    loop.startUp();
+    loop.runFrame();
+    std::printf("first_frame_at_ms %.3f\n", millisecondsSinceBoot(Clock::now()));
+
+    runFor(loop, introSeconds);
+    std::vector<double> intervals;
+    const double processorBefore = processorSeconds();
+    const Clock::time_point start = Clock::now();
+    Clock::time_point previous = start;
+    while (Clock::now() - start < std::chrono::duration<double>(menuSeconds))
+    {
+        loop.runFrame();
+        const Clock::time_point now = Clock::now();
+        intervals.push_back(std::chrono::duration<double, std::milli>(now - previous).count());
+        previous = now;
+    }
+    const double elapsed = std::chrono::duration<double>(previous - start).count();
+    std::printf("menu_frames %zu\n", intervals.size());
+    std::printf("frame_p50_ms %.2f\n", percentile(intervals, 0.50));
+    std::printf("frame_p99_ms %.2f\n", percentile(intervals, 0.99));
+    std::printf("ticks_per_second %.1f\n", static_cast<double>(intervals.size()) / elapsed);
+    std::printf("cpu_percent_of_a_core %.1f\n", 100 * (processorSeconds() - processorBefore) / elapsed);
+
+    click(loop, 400, 220, SDL_BUTTON_LEFT);
+    runFor(loop, countdownSeconds);
+    click(loop, 250, 300, SDL_BUTTON_LEFT);
+    click(loop, 550, 300, SDL_BUTTON_RIGHT);
+    runFor(loop, playSeconds);
+    std::printf("peak_resident_kb %ld\n", peakResidentKilobytes());
+    loop.tearDown();
+    return 0;
+}
