@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
+#include "graphics/TexturedQuad.h"
 
 #include <SDL_opengl.h>
 
@@ -35,18 +36,7 @@ void Image::draw()
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);
 
-    const float halfWidth = size.x * 0.5f;
-    const float halfHeight = size.y * 0.5f;
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(-halfWidth, -halfHeight, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(halfWidth, -halfHeight, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(halfWidth, halfHeight, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(-halfWidth, halfHeight, 0);
-    glEnd();
+    TexturedQuad::drawCentred(size.x * 0.5f, size.y * 0.5f);
 
     glPopMatrix();
     glDisable(GL_BLEND);

@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
+#include "graphics/TexturedQuad.h"
 
 #include <SDL_opengl.h>
 
@@ -10,21 +11,6 @@
 
 namespace
 {
-// One quad from (left, bottom) to (right, top) showing the picture's s range 0..sRight, all of t.
-void drawBarQuad(float left, float bottom, float right, float top, float sRight)
-{
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(left, bottom, 0);
-    glTexCoord2f(sRight, 0);
-    glVertex3f(right, bottom, 0);
-    glTexCoord2f(sRight, 1);
-    glVertex3f(right, top, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(left, top, 0);
-    glEnd();
-}
-
 // Past 1 the texture would repeat and the fill spill beyond the bar; below 0 it would run leftwards. A
 // value that is not a number draws as empty.
 float drawnFraction(float value)
@@ -56,9 +42,9 @@ void Meter::draw()
     glColor4f(1, 1, 1, 1);
     glPushMatrix();
     glBindTexture(GL_TEXTURE_2D, empty->textureId);
-    drawBarQuad(left, top - height, left + width, top, 1);
+    TexturedQuad::draw(left, top - height, left + width, top, 1);
     glBindTexture(GL_TEXTURE_2D, full->textureId);
-    drawBarQuad(left, top - height, left + fill * width, top, fill);
+    TexturedQuad::draw(left, top - height, left + fill * width, top, fill);
     glPopMatrix();
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);

@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
+#include "graphics/TexturedQuad.h"
 
 #include <SDL_opengl.h>
 
@@ -22,16 +23,7 @@ void GravBody::draw()
     glRotatef(angle, 0, 0, 1);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(-radius, -radius, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(radius, -radius, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(radius, radius, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(-radius, radius, 0);
-    glEnd();
+    TexturedQuad::drawCentred(radius, radius);
     glDisable(GL_BLEND);
     glPopMatrix();
     glDisable(GL_TEXTURE_2D);

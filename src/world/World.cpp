@@ -5,6 +5,7 @@
 #include "engine/EventType.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
+#include "graphics/TexturedQuad.h"
 #include "platform/Clock.h"
 #include "sound/SoundHandler.h"
 #include "world/LevelReader.h"
@@ -22,20 +23,6 @@ bool World::emissionTimerStarted = false;
 
 namespace
 {
-void drawQuad(float left, float bottom, float right, float top)
-{
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex3f(left, bottom, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(right, bottom, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(right, top, 0);
-    glTexCoord2f(0, 1);
-    glVertex3f(left, top, 0);
-    glEnd();
-}
-
 void bindTexture(const std::string& name)
 {
     glBindTexture(GL_TEXTURE_2D, Core::instance()->getTextureManager()->getTexture(name)->textureId);
@@ -241,7 +228,7 @@ void World::drawBackground()
     glColor3f(1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     bindTexture(backgroundImage);
-    drawQuad(0, 0, fieldWidth, fieldHeight);
+    TexturedQuad::draw(0, 0, fieldWidth, fieldHeight);
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -269,7 +256,7 @@ void World::drawParticles()
     {
         glPushMatrix();
         glTranslatef(particle.position.x, particle.position.y, particle.position.z);
-        drawQuad(-particleHalfSize, -particleHalfSize, particleHalfSize, particleHalfSize);
+        TexturedQuad::drawCentred(particleHalfSize, particleHalfSize);
         glPopMatrix();
     }
     glDisable(GL_TEXTURE_2D);

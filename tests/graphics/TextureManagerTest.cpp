@@ -1,4 +1,5 @@
 #include "graphics/TextureManager.h"
+#include "graphics/TexturedQuad.h"
 
 #include "graphics/Texture.h"
 #include "support/GlWindow.h"
@@ -35,16 +36,7 @@ protected:
         glBindTexture(GL_TEXTURE_2D, texture->textureId);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 0);
-        glVertex3f(left, bottom, 0);
-        glTexCoord2f(1, 0);
-        glVertex3f(right, bottom, 0);
-        glTexCoord2f(1, 1);
-        glVertex3f(right, top, 0);
-        glTexCoord2f(0, 1);
-        glVertex3f(left, top, 0);
-        glEnd();
+        TexturedQuad::draw(left, bottom, right, top);
         glDisable(GL_BLEND);
         glDisable(GL_TEXTURE_2D);
     }

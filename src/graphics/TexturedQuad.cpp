@@ -1,0 +1,22 @@
+#include "graphics/TexturedQuad.h"
+
+#include <SDL_opengl.h>
+
+void TexturedQuad::draw(float left, float bottom, float right, float top, float sRight)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex3f(left, bottom, 0);
+    glTexCoord2f(sRight, 0);
+    glVertex3f(right, bottom, 0);
+    glTexCoord2f(sRight, 1);
+    glVertex3f(right, top, 0);
+    glTexCoord2f(0, 1);
+    glVertex3f(left, top, 0);
+    glEnd();
+}
+
+void TexturedQuad::drawCentred(float halfWidth, float halfHeight)
+{
+    draw(-halfWidth, -halfHeight, halfWidth, halfHeight);
+}
