@@ -48,6 +48,7 @@ prepare_data() {
     rm -rf "$WORK/game"
     mkdir -p "$WORK/game"
     cp -r "$source"/. "$WORK/game/"
+    mkdir -p "$WORK/game/levels"
     rm -f "$WORK/game/levels/save.txt"
 }
 
