@@ -120,7 +120,12 @@ int main(int, char**)
     runFor(loop, countdownSeconds);
     click(loop, 250, 300, SDL_BUTTON_LEFT);
     click(loop, 550, 300, SDL_BUTTON_RIGHT);
+    const double processorBeforePlay = processorSeconds();
+    const Clock::time_point playStart = Clock::now();
     runFor(loop, playSeconds);
+    const double played = std::chrono::duration<double>(Clock::now() - playStart).count();
+    std::printf("play_cpu_percent_of_a_core %.1f\n",
+                100 * (processorSeconds() - processorBeforePlay) / played);
     std::printf("peak_resident_kb %ld\n", peakResidentKilobytes());
     loop.tearDown();
     return 0;

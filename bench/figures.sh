@@ -25,6 +25,7 @@ print(f"menu frame interval:       p50 {values['frame_p50_ms']} ms, p99 {values[
       f"({values['menu_frames']} frames)")
 print(f"ticks per second:          {values['ticks_per_second']}")
 print(f"processor use in the menu: {values['cpu_percent_of_a_core']} % of one core")
+print(f"processor use in play:     {values['play_cpu_percent_of_a_core']} % of one core (level 1, two hearts)")
 print(f"peak resident memory:      {int(values['peak_resident_kb']) / 1024:.1f} MiB (after a level played)")
 PY
 
