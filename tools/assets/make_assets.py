@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Regenerates every picture and sound of the game into DIR/graphics and DIR/sounds.
+"""Regenerates every picture and sound of the game into DIR/graphics and DIR/sounds, and its desktop icons.
 
 Usage: make_assets.py [--out DIR] [--only NAME ...]
 DIR defaults to the repository's data/ folder. Every generator is seeded, so two runs give the same
-bytes; tests/tools/test_assets_reproducible.sh checks that against the committed files.
+bytes; tests/tools/test_assets_reproducible.sh checks that against the committed files. The icons go to
+packaging/icons when DIR is data/; into any other DIR they are rendered and compared with the committed
+ones instead, so the same check covers them.
 """
 
 import argparse
