@@ -1,12 +1,10 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
-#include "engine/EventType.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
 #include "graphics/TextureManager.h"
 #include "sound/SoundHandler.h"
 #include "support/CoreFixture.h"
-#include "support/Recorder.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
@@ -33,22 +31,4 @@ TEST_F(CoreSingleton, IsCreatedOnceAndHandsOutItsManagersWithoutKeepingTheCount)
     EXPECT_TRUE(core->getWorld());
     EXPECT_TRUE(core->getInterface());
     EXPECT_FALSE(core->getFont());
-}
-
-TEST_F(CoreSingleton, UpdatePostsOneTickAfterTheInputAlreadyQueued)
-{
-    std::vector<std::string> log;
-    Handle<Recorder> recorder(new Recorder("r", log));
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->addListener(recorder, Tick);
-    events->addListener(recorder, MouseUp);
-
-    Event click(MouseUp);
-    events->post(click);
-    Core::instance()->update();
-    Core::instance()->update();
-
-    EXPECT_EQ(log, (std::vector<std::string>{"r:3", "r:5", "r:5"}));
-    events->removeListener(recorder, Tick);
-    events->removeListener(recorder, MouseUp);
 }

@@ -36,16 +36,6 @@ class IdleProcess : public Process
 public:
     void handleEvent(Event&) override {}
 };
-
-class Holder
-{
-public:
-    explicit Holder(Handle<Tracked> object) : kept(std::move(object)) {}
-    Handle<Tracked> get() const { return kept; }
-
-private:
-    Handle<Tracked> kept;
-};
 } // namespace
 
 TEST(Handle, AnObjectLivesExactlyAsLongAsItsHandles)
@@ -66,7 +56,7 @@ TEST(Handle, AnObjectLivesExactlyAsLongAsItsHandles)
     EXPECT_EQ(destructions, 1);
 }
 
-TEST(Handle, TheTwoBasesOfAWidgetShareOneCount)
+TEST(Handle, AWidgetsTwoBasesAndHandlesFromThisShareOneCount)
 {
     int destructions = 0;
     DrawnListener* widget = new DrawnListener(destructions);
@@ -74,46 +64,33 @@ TEST(Handle, TheTwoBasesOfAWidgetShareOneCount)
     Handle<EventListener> listening(widget);
     EXPECT_EQ(widget->getRefCount(), 2);
     EXPECT_EQ(static_cast<Object*>(drawn.get()), static_cast<Object*>(listening.get()));
-
     drawn = nullptr;
     EXPECT_EQ(destructions, 0);
-    EXPECT_EQ(widget->getRefCount(), 1);
     listening = nullptr;
     EXPECT_EQ(destructions, 1);
-}
 
-TEST(Handle, HandlesMadeFromThisShareTheCount)
-{
-    int destructions = 0;
     Handle<Tracked> held(new Tracked(destructions));
     {
         Handle<Object> fromThis = held->self();
         EXPECT_EQ(held->getRefCount(), 2);
     }
     EXPECT_EQ(held->getRefCount(), 1);
-    EXPECT_EQ(destructions, 0);
+    EXPECT_EQ(destructions, 1);
 }
 
-TEST(Handle, AssigningTheSameObjectKeepsItAlive)
-{
-    int destructions = 0;
-    Handle<Tracked> held(new Tracked(destructions));
-    Handle<Tracked>& alias = held;
-    held = alias;
-    EXPECT_EQ(held->getRefCount(), 1);
-    held = held.get();
-    EXPECT_EQ(held->getRefCount(), 1);
-    held = std::move(alias);
-    EXPECT_EQ(destructions, 0);
-    ASSERT_TRUE(held);
-    EXPECT_EQ(held->getRefCount(), 1);
-}
-
-TEST(Handle, AssignmentTakesTheNewObjectAndReleasesTheOld)
+TEST(Handle, AssignmentTakesTheNewObjectFirstSoSelfAssignmentIsSafe)
 {
     int firstGone = 0;
     int secondGone = 0;
     Handle<Tracked> held(new Tracked(firstGone));
+    Handle<Tracked>& alias = held;
+    held = alias;
+    held = held.get();
+    held = std::move(alias);
+    ASSERT_TRUE(held);
+    EXPECT_EQ(held->getRefCount(), 1);
+    EXPECT_EQ(firstGone, 0);
+
     Handle<Tracked> other(new Tracked(secondGone));
     held = other;
     EXPECT_EQ(firstGone, 1);
@@ -124,16 +101,6 @@ TEST(Handle, AssignmentTakesTheNewObjectAndReleasesTheOld)
     held = nullptr;
     moved = nullptr;
     EXPECT_EQ(secondGone, 1);
-}
-
-TEST(Handle, AnAccessorsResultDroppedAtOnceLeavesTheCount)
-{
-    int destructions = 0;
-    Holder holder(new Tracked(destructions));
-    const int before = holder.get()->getRefCount();
-    holder.get();
-    EXPECT_EQ(holder.get()->getRefCount(), before);
-    EXPECT_EQ(destructions, 0);
 }
 
 TEST(Handle, EqualityComparesObjectsAcrossStaticTypes)

@@ -147,14 +147,6 @@ TEST_F(ProcessTree, AFinishedProcessDeepDownIsFoundAndItsSiblingsStay)
     EXPECT_EQ(top->getChildren().size(), 1u);
 }
 
-TEST_F(ProcessTree, StopChildrenWithoutChildrenDoesNothing)
-{
-    Handle<LoggedProcess> lonely = make("lonely");
-    lonely->stopChildren();
-    EXPECT_TRUE(log.empty());
-    EXPECT_FALSE(Core::instance()->getEventManager()->hasQueuedEvents());
-}
-
 TEST_F(ProcessTree, RemoveChildStopsTheFirstMatchingEntryOnlyAndIgnoresStrangers)
 {
     Handle<LoggedProcess> parent = make("parent");
@@ -197,25 +189,19 @@ TEST_F(ProcessTree, UpdateReapsInTheSameFrameAndTheParentHearsOfIt)
     EXPECT_FALSE(Core::instance()->getEventManager()->hasQueuedEvents());
 }
 
-TEST_F(ProcessTree, UpdateEndsTheRunOnceTheTreeIsEmpty)
+TEST_F(ProcessTree, UpdateEndsTheRunOnlyOnceTheTreeIsEmpty)
 {
-    Handle<LoggedProcess> last = make("last", true);
+    Handle<LoggedProcess> last = make("last");
     CoreAccess::root()->addChild(last);
-    CoreAccess::setRunning(true);
-
-    Core::instance()->update();
-
-    EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
-    EXPECT_FALSE(CoreAccess::isRunning());
-}
-
-TEST_F(ProcessTree, UpdateKeepsRunningWhileAProcessRemains)
-{
-    CoreAccess::root()->addChild(make("stays"));
     CoreAccess::setRunning(true);
     Core::instance()->update();
     Core::instance()->update();
     EXPECT_TRUE(CoreAccess::isRunning());
+
+    last->finish();
+    Core::instance()->update();
+    EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
+    EXPECT_FALSE(CoreAccess::isRunning());
 }
 
 TEST_F(ProcessTree, DestroyingCoreFreesTheTreeWithoutStoppingIt)
