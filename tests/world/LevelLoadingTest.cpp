@@ -4,22 +4,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <limits>
 #include <locale>
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace
 {
+using Tokens = std::vector<std::string>;
+
 // Loads the text as a level file on disk, the way the game does.
 class LevelLoading : public ::testing::Test
 {
 protected:
-    World& load(const std::string& content)
+    void load(const std::string& content) { world.load(folder.write("level.txt", content), &report); }
+    const Generator& generator(std::size_t index) const { return world.getGenerators().at(index); }
+    const GravBody& body(std::size_t index) const { return world.getBodies().at(index); }
+    std::string cutShort() const
     {
-        world.load(folder.write("level.txt", content), &report);
-        return world;
+        return report.cutShortRecord + " " + std::to_string(report.cutShortRecordNumber) + " " +
+               report.cutShortField;
     }
 
     TempFolder folder;
@@ -27,18 +33,19 @@ protected:
     LevelReport report;
 };
 
-void expectGenerator(const Generator& generator, float x, float y, float vx, float vy, int remaining)
+// The values of a record in file order, to compare whole records.
+using Values = std::tuple<float, float, float, float, int>;
+using BodyValues = std::tuple<float, float, float, float, std::string, float>;
+Values valuesOf(const Generator& g)
 {
-    EXPECT_EQ(generator.position.x, x);
-    EXPECT_EQ(generator.position.y, y);
-    EXPECT_EQ(generator.position.z, 0);
-    EXPECT_EQ(generator.velocity.x, vx);
-    EXPECT_EQ(generator.velocity.y, vy);
-    EXPECT_EQ(generator.velocity.z, 0);
-    EXPECT_EQ(generator.remaining, remaining);
+    return Values(g.position.x, g.position.y, g.velocity.x, g.velocity.y, g.remaining);
+}
+BodyValues valuesOf(const GravBody& b)
+{
+    return BodyValues(b.position.x, b.position.y, b.radius, b.strength, b.textureName, b.spin);
 }
 
-// What the game's numpad might look like in a language that writes decimal commas.
+// What the player's language might make of numbers: decimal commas and points between thousands.
 class DecimalComma : public std::numpunct<char>
 {
 protected:
@@ -64,194 +71,122 @@ TEST_F(LevelLoading, ReadsEveryRecordInFileOrderWithItsValues)
          "GRAVBODY 400 300 32.5 -150 ./graphics/planet.png 0.75\n"
          "  GENERATOR\t-3e2 +4\n\n5 6 -7\n"
          "GRAVBODY 1 2 3 4 ./graphics/moon.png -2\n");
-
     ASSERT_EQ(world.getGenerators().size(), 2u);
-    expectGenerator(world.getGenerators()[0], 10, 20.5f, 1.25f, -0.5f, 80);
-    expectGenerator(world.getGenerators()[1], -300, 4, 5, 6, -7);
+    EXPECT_EQ(valuesOf(generator(0)), Values(10, 20.5f, 1.25f, -0.5f, 80));
+    EXPECT_EQ(valuesOf(generator(1)), Values(-300, 4, 5, 6, -7));
     ASSERT_EQ(world.getBodies().size(), 2u);
-    const GravBody& planet = world.getBodies()[0];
-    EXPECT_EQ(planet.position.x, 400);
-    EXPECT_EQ(planet.position.y, 300);
-    EXPECT_EQ(planet.position.z, 0);
-    EXPECT_EQ(planet.radius, 32.5f);
-    EXPECT_EQ(planet.strength, -150);
-    EXPECT_EQ(planet.textureName, "./graphics/planet.png");
-    EXPECT_EQ(planet.spin, 0.75f);
-    EXPECT_EQ(planet.angle, 0);
-    EXPECT_TRUE(planet.isPlanet());
-    EXPECT_EQ(world.getBodies()[1].textureName, "./graphics/moon.png");
-    EXPECT_EQ(world.getBodies()[1].spin, -2);
-    EXPECT_FALSE(world.getBodies()[1].isPlanet());
-    EXPECT_TRUE(world.getParticles().empty());
+    EXPECT_EQ(valuesOf(body(0)), BodyValues(400, 300, 32.5f, -150, "./graphics/planet.png", 0.75f));
+    EXPECT_EQ(valuesOf(body(1)), BodyValues(1, 2, 3, 4, "./graphics/moon.png", -2));
     EXPECT_TRUE(report.skippedTokens.empty());
     EXPECT_FALSE(report.isCutShort());
 }
 
-TEST_F(LevelLoading, FilesWithoutRecordsGiveAnEmptyFieldWithStarsAndFreshCounters)
+TEST_F(LevelLoading, EveryLoadReplacesTheFieldAndScattersAHundredStarsInside)
 {
-    for (const std::string& content : {std::string(), std::string("//REMARKS GENERATOR 1 2 3 4 5")})
+    // The first level is replaced by the next, and even a file that is empty, all remarks or missing gives
+    // a field with stars.
+    const char* const levels[] = {"GENERATOR 1 2 3 4 5 GRAVBODY 1 2 3 4 ./graphics/planet.png 6", "",
+                                  "//REMARKS GENERATOR 1 2 3 4 5", nullptr};
+    for (const char* level : levels)
     {
-        SCOPED_TRACE(content);
-        load(content);
-        EXPECT_TRUE(world.getGenerators().empty());
-        EXPECT_TRUE(world.getBodies().empty());
-        EXPECT_EQ(world.getStars().size(), 100u);
-        EXPECT_EQ(world.getLightHearts(), 5);
-        EXPECT_EQ(world.getDarkHearts(), 5);
-        EXPECT_EQ(world.getCapturedCount(), 0);
+        SCOPED_TRACE(level ? level : "a missing file");
+        if (level)
+            load(level);
+        else
+            world.load(folder.file("no-such-level.txt"), &report);
+        const std::size_t records = level == levels[0] ? 1 : 0;
+        EXPECT_EQ(world.getGenerators().size(), records);
+        EXPECT_EQ(world.getBodies().size(), records);
+        ASSERT_EQ(world.getStars().size(), 100u);
+        for (const Particle& star : world.getStars())
+        {
+            const Vector3& at = star.position;
+            EXPECT_TRUE(at.x >= 0 && at.x < 800 && at.y >= 0 && at.y < 600 && at.z >= 0 && at.z <= 2)
+                << at.x << "," << at.y << " size " << at.z;
+        }
     }
-    world.load(folder.file("no-such-level.txt"), &report);
-    EXPECT_TRUE(world.getGenerators().empty());
-    EXPECT_TRUE(world.getBodies().empty());
-    EXPECT_EQ(world.getStars().size(), 100u);
 }
 
-TEST_F(LevelLoading, RemarksEndTheReadingOnlyAsAWholeToken)
-{
-    load("GENERATOR 1 1 0 0 1 //REMARKS: GENERATOR 2 2 0 0 2\n"
-         "//REMARKS GENERATOR 3 3 0 0 3\nSOLUTION light 1 2\n");
-    ASSERT_EQ(world.getGenerators().size(), 2u);
-    EXPECT_EQ(world.getGenerators()[1].remaining, 2);
-    EXPECT_EQ(report.skippedTokens, std::vector<std::string>{"//REMARKS:"});
-    EXPECT_TRUE(report.hasRemarks);
-    EXPECT_EQ(report.remarks, " GENERATOR 3 3 0 0 3\nSOLUTION light 1 2\n");
-}
-
-TEST_F(LevelLoading, UnknownTokensAreSkippedOneByOneAndKeywordsAmongThemStartRecords)
+TEST_F(LevelLoading, KeywordsAreCaseSensitiveWholeTokensThatStartRecordsAmongSkippedTextButNotAmongValues)
 {
     load("Generator 1 2 3 4 5\n"
          "# a note: the next GRAVBODY 5 6 7 8 ./graphics/planet.png 0 is read\n"
          "GENERATOR 1 2 0 0 3 surplus 9\n");
-    EXPECT_EQ(report.skippedTokens,
-              (std::vector<std::string>{"Generator", "1", "2", "3", "4", "5", "#", "a", "note:", "the",
-                                        "next", "is", "read", "surplus", "9"}));
+    EXPECT_EQ(report.skippedTokens, (Tokens{"Generator", "1", "2", "3", "4", "5", "#", "a", "note:", "the",
+                                            "next", "is", "read", "surplus", "9"}));
     ASSERT_EQ(world.getBodies().size(), 1u);
-    EXPECT_EQ(world.getBodies()[0].radius, 7);
+    EXPECT_EQ(body(0).radius, 7);
     ASSERT_EQ(world.getGenerators().size(), 1u);
-    EXPECT_EQ(world.getGenerators()[0].remaining, 3);
-}
+    EXPECT_EQ(generator(0).remaining, 3);
 
-TEST_F(LevelLoading, ValuesOfARecordAreReadWithoutLookingForKeywords)
-{
+    // A last record without a line end is whole too.
     load("GRAVBODY 1 2 3 4 GENERATOR 5 GENERATOR 6 7 8 9 10");
-    ASSERT_EQ(world.getBodies().size(), 1u);
-    EXPECT_EQ(world.getBodies()[0].textureName, "GENERATOR");
-    EXPECT_EQ(world.getBodies()[0].spin, 5);
+    EXPECT_EQ(body(0).textureName, "GENERATOR");
+    EXPECT_EQ(body(0).spin, 5);
     ASSERT_EQ(world.getGenerators().size(), 1u);
-    EXPECT_EQ(world.getGenerators()[0].remaining, 10);
+    EXPECT_EQ(generator(0).remaining, 10);
+    EXPECT_FALSE(report.isCutShort());
+
+    // Remarks end the reading only as a whole token.
+    load("GENERATOR 1 1 0 0 1 //REMARKS: GENERATOR 2 2 0 0 2\n"
+         "//REMARKS GENERATOR 3 3 0 0 3\nSOLUTION light 1 2\n");
+    ASSERT_EQ(world.getGenerators().size(), 2u);
+    EXPECT_EQ(generator(1).remaining, 2);
+    EXPECT_EQ(report.skippedTokens, Tokens{"//REMARKS:"});
+    EXPECT_TRUE(report.hasRemarks);
+    EXPECT_EQ(report.remarks, " GENERATOR 3 3 0 0 3\nSOLUTION light 1 2\n");
 }
 
-TEST_F(LevelLoading, AFractionalCountReadsItsWholePartAndTheRestIsSkipped)
+TEST_F(LevelLoading, NumbersAreReadWithDecimalPointsAndOutOfRangeOrNonNumbersAreUnread)
 {
-    load("GENERATOR 1 2 3 4 80.5 GENERATOR 5 6 7 8 -2");
-    ASSERT_EQ(world.getGenerators().size(), 2u);
-    EXPECT_EQ(world.getGenerators()[0].remaining, 80);
-    EXPECT_EQ(world.getGenerators()[1].remaining, -2);
-    EXPECT_EQ(report.skippedTokens, std::vector<std::string>{".5"});
+    const int intMax = std::numeric_limits<int>::max();
+    const struct
+    {
+        const char* line;
+        Values read;
+        Tokens skipped;
+        const char* unreadField;
+    } cases[] = {
+        {"GENERATOR 1.5 2 3 4 1.000", {1.5f, 2, 3, 4, 1}, {".000"}, ""},
+        {"GENERATOR 1 2 3 4 80.5", {1, 2, 3, 4, 80}, {".5"}, ""},
+        {"GENERATOR 1e-40 -3.4e38 1E2 .5 2147483647", {1e-40f, -3.4e38f, 100, 0.5f, intMax}, {}, ""},
+        // The stream would clamp these to the largest value of their type.
+        {"GENERATOR 1e39 2 3 4 5", {0, 0, 0, 0, 0}, {}, "x"},
+        {"GENERATOR 1 2 3 4 2147483648", {1, 2, 3, 4, 0}, {}, "count"},
+        {"GENERATOR 1 2 nan 4 5", {1, 2, 0, 0, 0}, {}, "vx"},
+        {"GENERATOR 1 2 one 4 5", {1, 2, 0, 0, 0}, {}, "vx"},
+    };
+    // Level files are written with decimal points whatever the player's language.
+    for (const bool decimalComma : {false, true})
+    {
+        std::unique_ptr<ScopedGlobalLocale> comma;
+        if (decimalComma)
+            comma =
+                std::make_unique<ScopedGlobalLocale>(std::locale(std::locale::classic(), new DecimalComma));
+        for (const auto& entry : cases)
+        {
+            SCOPED_TRACE(::testing::Message() << entry.line << (decimalComma ? " with decimal commas" : ""));
+            load(entry.line);
+            ASSERT_EQ(world.getGenerators().size(), 1u);
+            EXPECT_EQ(valuesOf(generator(0)), entry.read);
+            EXPECT_EQ(report.skippedTokens, entry.skipped);
+            EXPECT_EQ(report.cutShortField, entry.unreadField);
+        }
+    }
 }
 
 TEST_F(LevelLoading, ARecordCutShortIsKeptWithItsUnreadValuesZeroAndEndsTheReading)
 {
     load("GENERATOR 1 1 1 1 1\nGRAVBODY 10 20 oops 4 ./graphics/planet.png 1\nGENERATOR 2 2 2 2 2\n");
     ASSERT_EQ(world.getBodies().size(), 1u);
-    const GravBody& body = world.getBodies()[0];
-    EXPECT_EQ(body.position.x, 10);
-    EXPECT_EQ(body.position.y, 20);
-    EXPECT_EQ(body.radius, 0);
-    EXPECT_EQ(body.strength, 0);
-    EXPECT_EQ(body.textureName, "");
-    EXPECT_EQ(body.spin, 0);
+    EXPECT_EQ(valuesOf(body(0)), BodyValues(10, 20, 0, 0, "", 0));
     EXPECT_EQ(world.getGenerators().size(), 1u);
     EXPECT_EQ(world.getStars().size(), 100u);
-    EXPECT_EQ(report.cutShortRecord, "GRAVBODY");
-    EXPECT_EQ(report.cutShortRecordNumber, 1);
-    EXPECT_EQ(report.cutShortField, "radius");
+    EXPECT_EQ(cutShort(), "GRAVBODY 1 radius");
     EXPECT_TRUE(report.skippedTokens.empty());
 
     load("GENERATOR 1 1 1 1 1 GENERATOR 7 8 9");
     ASSERT_EQ(world.getGenerators().size(), 2u);
-    expectGenerator(world.getGenerators()[1], 7, 8, 9, 0, 0);
-    EXPECT_EQ(report.cutShortRecord, "GENERATOR");
-    EXPECT_EQ(report.cutShortRecordNumber, 2);
-    EXPECT_EQ(report.cutShortField, "vy");
-}
-
-TEST_F(LevelLoading, ARecordEndingTheFileWithoutALineEndIsWhole)
-{
-    load("GRAVBODY 1 2 3 4 ./graphics/planet.png 6");
-    ASSERT_EQ(world.getBodies().size(), 1u);
-    EXPECT_EQ(world.getBodies()[0].spin, 6);
-    EXPECT_FALSE(report.isCutShort());
-}
-
-TEST_F(LevelLoading, NumbersOutOfRangeOrNotNumbersAreUnreadValues)
-{
-    // The stream would clamp 1e39 to the largest float; a body that big or strong must not come of it.
-    load("GRAVBODY 1 2 1e39 4 ./graphics/planet.png 1");
-    ASSERT_EQ(world.getBodies().size(), 1u);
-    EXPECT_EQ(world.getBodies()[0].radius, 0);
-    EXPECT_EQ(report.cutShortField, "radius");
-
-    for (const char* notANumber : {"nan", "inf", "-inf", "one"})
-    {
-        SCOPED_TRACE(notANumber);
-        load(std::string("GENERATOR 1 2 ") + notANumber + " 4 5");
-        ASSERT_EQ(world.getGenerators().size(), 1u);
-        expectGenerator(world.getGenerators()[0], 1, 2, 0, 0, 0);
-        EXPECT_EQ(report.cutShortField, "vx");
-    }
-
-    load("GENERATOR 1 2 3 4 2147483647 GENERATOR 1 2 3 4 2147483648");
-    ASSERT_EQ(world.getGenerators().size(), 2u);
-    EXPECT_EQ(world.getGenerators()[0].remaining, std::numeric_limits<int>::max());
-    EXPECT_EQ(world.getGenerators()[1].remaining, 0);
-    EXPECT_EQ(report.cutShortField, "count");
-
-    load("GENERATOR 1e-40 -3.4e38 1E2 .5 1");
-    expectGenerator(world.getGenerators()[0], 1e-40f, -3.4e38f, 100, 0.5f, 1);
-}
-
-TEST_F(LevelLoading, ReadsDecimalPointsWhateverTheGlobalLocale)
-{
-    const ScopedGlobalLocale comma(std::locale(std::locale::classic(), new DecimalComma));
-    load("GENERATOR 1.5 2 3 4 1.000");
-    ASSERT_EQ(world.getGenerators().size(), 1u);
-    EXPECT_EQ(world.getGenerators()[0].position.x, 1.5f);
-    EXPECT_EQ(world.getGenerators()[0].remaining, 1);
-    EXPECT_EQ(report.skippedTokens, std::vector<std::string>{".000"});
-}
-
-TEST_F(LevelLoading, EachLoadReplacesEverythingAndScattersNewStarsFromRand)
-{
-    const std::string level = "GENERATOR 1 2 3 4 5 GRAVBODY 1 2 3 4 ./graphics/planet.png 6";
-    std::srand(77);
-    std::vector<Particle> expected;
-    for (int star = 0; star < 100; ++star)
-    {
-        const int x = std::rand() % 800;
-        const int y = std::rand() % 600;
-        const int size = std::rand() % 3;
-        expected.push_back(Particle{Vector3(float(x), float(y), float(size)), Vector3()});
-    }
-
-    std::srand(77);
-    load(level);
-    ASSERT_EQ(world.getStars().size(), expected.size());
-    for (std::size_t index = 0; index < expected.size(); ++index)
-    {
-        const Particle& star = world.getStars()[index];
-        EXPECT_EQ(star.position.x, expected[index].position.x);
-        EXPECT_EQ(star.position.y, expected[index].position.y);
-        EXPECT_EQ(star.position.z, expected[index].position.z);
-        EXPECT_EQ(star.velocity.x, 0);
-    }
-
-    load(level);
-    EXPECT_EQ(world.getGenerators().size(), 1u);
-    EXPECT_EQ(world.getBodies().size(), 1u);
-    EXPECT_EQ(world.getStars().size(), 100u);
-    bool moved = false;
-    for (std::size_t index = 0; index < expected.size(); ++index)
-        moved = moved || world.getStars()[index].position.x != expected[index].position.x;
-    EXPECT_TRUE(moved);
+    EXPECT_EQ(valuesOf(generator(1)), Values(7, 8, 9, 0, 0));
+    EXPECT_EQ(cutShort(), "GENERATOR 2 vy");
 }
