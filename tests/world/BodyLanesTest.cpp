@@ -33,8 +33,7 @@ int plainPull(const std::vector<GravBody>& bodies, Particle& particle)
 
 bool sameBits(const Vector3& a, const Vector3& b)
 {
-    return std::memcmp(&a.x, &b.x, sizeof a.x) == 0 && std::memcmp(&a.y, &b.y, sizeof a.y) == 0 &&
-           std::memcmp(&a.z, &b.z, sizeof a.z) == 0;
+    return std::memcmp(&a, &b, sizeof(Vector3)) == 0;
 }
 } // namespace
 
