@@ -41,7 +41,7 @@ wait_for_text 2 "NEW GAME" 328 400 1 $WHITE
 
 # A new game: the display with both counts at 5, and the countdown.
 click_at 400 380
-wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
 expect_text "5" 110 50 0.7 $WHITE
 expect_text "5" 210 50 0.7 $WHITE
 expect_text "RESTART LEVEL" 600 50 0.7 $WHITE
@@ -61,7 +61,7 @@ wait_for_text 2 "4" 210 50 0.7 $WHITE
 
 # RESTART LEVEL: the level loads again with every heart back, and counts down again.
 click_at 680 36
-wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
 wait_for_text 2 "5" 110 50 0.7 $WHITE
 expect_text "5" 210 50 0.7 $WHITE
 "$PYTHON" "$E2E_DIR/screen.py" same "$SHOT" "$WORK/before-hearts.png" 580 130 620 170 ||

@@ -30,7 +30,7 @@ start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
 wait_window
 wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
 click_at 400 380
-wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
 press_key Escape
 wait_for_text 2 "QUIT" 364 280 1 $WHITE
 quit_from_menu "without sounds/"
@@ -42,7 +42,7 @@ start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
 wait_window
 wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
 click_at 400 340
-wait_for_text 2 "LEVEL 1 STARTING IN 2" 200 300 1.2 $MAGENTA
+wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
 press_key Escape
 wait_for_text 2 "QUIT" 364 280 1 $WHITE
 quit_from_menu "without levels/"

