@@ -6,23 +6,20 @@
 
 class TempFolder;
 
-// Small MP3s made at test time: a sine written as a 16-bit WAV and encoded with lame, as the game's own
-// sound files are made.
+// Small MP3s made at test time: a stereo sine at 44100 Hz encoded with lame, as the game's own sound files
+// are made.
 struct Tone
 {
     double seconds = 1.0;
     double frequencyHz = 440.0;
-    int rateHz = 44100;
-    int channels = 2;
 };
 
 // Amplitude of the tones, half of full scale.
 constexpr double toneAmplitude = 16384.0;
 
-// The tone's samples, interleaved, every channel the same.
+// The tone's 16-bit samples, interleaved, both channels the same.
 std::vector<std::int16_t> toneSamples(const Tone& tone);
-// Writes the tone as `name`.wav and encodes it to `name` (an .mp3) in the folder; returns the MP3's path.
-// Throws when lame fails.
+// Encodes the tone to `name` (an .mp3) in the folder; returns its path. Throws when lame fails.
 std::string writeToneMp3(const TempFolder& folder, const std::string& name, const Tone& tone);
 // Reads 16-bit native-endian samples out of decoded bytes.
 std::vector<std::int16_t> asSamples(const std::vector<std::uint8_t>& bytes);
