@@ -48,9 +48,6 @@ protected:
         for (int type : {MouseMove, KeyUp, MouseDown, Tick, MouseUp, ButtonClicked})
         {
             Event event(type);
-            event.addParameter("10");
-            event.addParameter("20");
-            event.addParameter("1");
             events->post(event);
         }
         events->dispatchAll();

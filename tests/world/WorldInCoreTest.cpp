@@ -80,7 +80,6 @@ TEST_F(WorldInCore, HeartsFollowTheLevelsBodiesWithAClickWhileEachSupplyOfFiveLa
     EXPECT_EQ(world->getDarkHearts(), 5);
     EXPECT_EQ(world->getBodies().size(), 1u);
     EXPECT_TRUE(world->getParticles().empty());
-    EXPECT_EQ(world->getGenerators()[0].remaining, 10);
 }
 
 TEST_F(WorldInCore, TheWorldStepsOnTicksOnlyWhileRegisteredForThem)
