@@ -29,4 +29,4 @@ print(f"processor use in play:     {values['play_cpu_percent_of_a_core']} % of o
 print(f"peak resident memory:      {int(values['peak_resident_kb']) / 1024:.1f} MiB (after a level played)")
 PY
 
-"$build/bench/world_step_benchmark" --benchmark_format=console 2>/dev/null | grep -E 'Benchmark|--|World'
+"$build/bench/world_step_benchmark" --benchmark_format=console 2>/dev/null | grep -E 'Benchmark|--|worldStep'
