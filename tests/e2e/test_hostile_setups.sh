@@ -23,29 +23,25 @@ click_at 400 300
 click_at 736 30
 quit_from_menu "without graphics/"
 
-# No sounds: everything else as usual.
-prepare_data
-rm -rf "$WORK/game/sounds"
-start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
-wait_window
-wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
-click_at 400 380
-wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
-press_key Escape
-wait_for_text 2 "QUIT" 364 280 1 $WHITE
-quit_from_menu "without sounds/"
+# Without one data folder the menu shows, a game starts from the button at the given height (NEW GAME
+# or CONTINUE) and Escape leads back to the menu.
+play_without() { # FOLDER BUTTON_Y
+    prepare_data
+    rm -rf "$WORK/game/$1"
+    start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
+    wait_window
+    wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
+    click_at 400 "$2"
+    wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+    press_key Escape
+    wait_for_text 2 "QUIT" 364 280 1 $WHITE
+    quit_from_menu "without $1/"
+}
 
-# No levels: an empty field behind the menu and an empty level that can be left.
-prepare_data
-rm -rf "$WORK/game/levels"
-start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
-wait_window
-wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
-click_at 400 340
-wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
-press_key Escape
-wait_for_text 2 "QUIT" 364 280 1 $WHITE
-quit_from_menu "without levels/"
+# No sounds: everything else as usual. No levels: an empty field behind the menu, and an empty level,
+# here reached by CONTINUE without a save, that can be left.
+play_without sounds 380
+play_without levels 340
 
 # A levels folder the player may not write to (as an ordinary user: root writes anywhere).
 prepare_data
