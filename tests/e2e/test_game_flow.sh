@@ -7,6 +7,7 @@
 
 start_display
 prepare_data
+rm -f "$WORK"/game/levels/*.txt
 cp "$E2E_DIR"/levels/*.txt "$WORK/game/levels/"
 echo 2 >"$WORK/game/levels/save.txt"
 start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
