@@ -90,21 +90,3 @@ TEST(InputQueue, KeepsTheOrderAndMergesOnlyMotionsThatFollowEachOther)
 
     EXPECT_EQ(drain(queue), (std::vector<std::string>{"4:2,2", "2:2,2,1", "4:3,3", "3:3,3,1", "4:5,5"}));
 }
-
-TEST(InputQueue, AClickBehindAnyBurstOfMotionIsNeverLost)
-{
-    InputQueue queue;
-    for (int i = 0; i < 100000; ++i)
-        queue.push(motion(i % 800, i % 600));
-    queue.push(button(SDL_MOUSEBUTTONUP, 10, 20, 1));
-    for (int i = 0; i < 500; ++i)
-        queue.push(motion(i % 800, 5));
-
-    ASSERT_EQ(queue.size(), 3u);
-    queue.pop();
-    std::optional<Event> click = queue.pop();
-    ASSERT_TRUE(click);
-    EXPECT_EQ(click->type, MouseUp);
-    EXPECT_EQ(click->getParameter(0), "10");
-    EXPECT_EQ(click->getParameter(1), "20");
-}
