@@ -91,12 +91,18 @@ def pan(mono, position):
     return np.stack([mono * np.cos(angle), mono * np.sin(angle)], axis=1)
 
 
+def voice_timeline(length_s, attack_s, release_s):
+    """Samples of a note held for length_s and then released: their count, their times, their envelope."""
+    total = int((length_s + release_s) * RATE)
+    t = np.arange(total) / RATE
+    env = envelope(int(length_s * RATE), int(attack_s * RATE), int(release_s * RATE), total)
+    return total, t, env
+
+
 def pad_voice(note, length_s, rng):
     """A warm, slowly breathing pad tone: detuned additive partials that roll off quickly."""
     attack, release = 1.8, 3.0
-    total = int((length_s + release) * RATE)
-    t = np.arange(total) / RATE
-    env = envelope(int(length_s * RATE), int(attack * RATE), int(release * RATE), total)
+    total, t, env = voice_timeline(length_s, attack, release)
     f0 = midi_hz(note)
     out = np.zeros((total, 2))
     for side, cents in ((0, -5.0), (1, 5.0)):
@@ -114,9 +120,7 @@ def pad_voice(note, length_s, rng):
 def shimmer_voice(note, length_s, rng):
     """A high, airy sine pair with slow tremolo that lends the pads some sparkle without edge."""
     attack, release = 3.0, 3.5
-    total = int((length_s + release) * RATE)
-    t = np.arange(total) / RATE
-    env = envelope(int(length_s * RATE), int(attack * RATE), int(release * RATE), total)
+    total, t, env = voice_timeline(length_s, attack, release)
     f = midi_hz(note)
     out = np.zeros((total, 2))
     for side, cents in ((0, -3.0), (1, 3.0)):
@@ -127,9 +131,7 @@ def shimmer_voice(note, length_s, rng):
 
 def bass_voice(note, length_s):
     release = 1.2
-    total = int((length_s + release) * RATE)
-    t = np.arange(total) / RATE
-    env = envelope(int(length_s * RATE), int(0.06 * RATE), int(release * RATE), total)
+    total, t, env = voice_timeline(length_s, 0.06, release)
     env *= 0.65 + 0.35 * np.exp(-t / 1.5)
     f = midi_hz(note)
     tone = np.sin(2 * np.pi * f * t) + 0.28 * np.sin(4 * np.pi * f * t) + 0.08 * np.sin(6 * np.pi * f * t)
@@ -153,9 +155,7 @@ def bell_voice(note, velocity, position):
 def flute_voice(note, length_s, rng):
     """The melody: a breathy sine lead with delayed vibrato and a slow swell."""
     release = 1.4
-    total = int((length_s + release) * RATE)
-    t = np.arange(total) / RATE
-    env = envelope(int(length_s * RATE), int(min(0.35, length_s * 0.4) * RATE), int(release * RATE), total)
+    total, t, env = voice_timeline(length_s, min(0.35, length_s * 0.4), release)
     f = midi_hz(note)
     vibrato_depth = 0.004 * np.clip((t - 0.5) / 1.0, 0.0, 1.0)
     phase = 2 * np.pi * f * t + (f * vibrato_depth / 5.0) * np.sin(2 * np.pi * 5.0 * t + rng.uniform(0, 6.28))
