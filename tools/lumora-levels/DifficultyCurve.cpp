@@ -40,7 +40,7 @@ void DifficultyCurve::countGridWins(Point& point)
     for (int x = gridStep / 2; x < World::fieldWidth; x += gridStep)
         for (int y = gridStep / 2; y < World::fieldHeight; y += gridStep)
         {
-            if (y < lowestHeartY)
+            if (y < HeartPlacement::lowestY)
                 continue;
             point.lightWins += play.play({HeartPlacement{HeartPlacement::Kind::Light, x, y}}).solved ? 1 : 0;
             point.darkWins += play.play({HeartPlacement{HeartPlacement::Kind::Dark, x, y}}).solved ? 1 : 0;
@@ -93,7 +93,7 @@ HeartPlacement DifficultyCurve::nudged(HeartPlacement heart, unsigned long angle
 
 bool DifficultyCurve::isPlaceable(const HeartPlacement& heart)
 {
-    return heart.x >= 0 && heart.x < World::fieldWidth && heart.y >= lowestHeartY &&
+    return heart.x >= 0 && heart.x < World::fieldWidth && heart.y >= HeartPlacement::lowestY &&
            heart.y < World::fieldHeight;
 }
 
@@ -115,10 +115,7 @@ void DifficultyCurve::write(std::ostream& out) const
             out << std::setw(8) << '-' << std::setw(11) << '-';
         out << '\n';
     }
-    const std::vector<std::string> breaks = findBreaks();
-    if (breaks.empty())
-        out << "curve: fine\n";
-    for (const std::string& sentence : breaks)
+    for (const std::string& sentence : findBreaks())
         out << "BREAK: " << sentence << '\n';
 }
 
@@ -146,7 +143,7 @@ void DifficultyCurve::addBreaksOf(std::size_t index, std::vector<std::string>& b
     for (std::size_t heart = 0; heart < point.solution.size(); ++heart)
         if (!isPlaceable(point.solution[heart]))
             breaks.push_back(name + "a player cannot place solution heart " + std::to_string(heart + 1) +
-                             " there (under the bar below y " + std::to_string(lowestHeartY) +
+                             " there (under the bar below y " + std::to_string(HeartPlacement::lowestY) +
                              " or off the field)");
     if (index < teachingLevels)
     {

@@ -16,8 +16,6 @@ public:
     // The grid of single hearts: one every this many units, half a step in from the left edge, in the rows
     // a player can reach; each heart placed after one second, as the first heart of a paced play.
     static constexpr int gridStep = 60;
-    // The heads-up bar covers the field below this height (in units, y up): no heart can be placed there.
-    static constexpr int lowestHeartY = 110;
     // Trials of the recorded solution with every heart moved up to this many units in a random direction,
     // drawn from a fixed seed that each level starts afresh, so a level's figure depends on it alone.
     static constexpr int nudgeTrials = 20;
@@ -35,7 +33,7 @@ public:
     // Measures the level (a readable file) and adds it after the ones added before.
     void add(const std::string& levelFile);
 
-    // One line per level, then the rules broken, or that there are none.
+    // One line per level, then a line for each rule broken.
     void write(std::ostream& out) const;
     // The rules each level breaks, as sentences; empty when the curve is fine.
     std::vector<std::string> findBreaks() const;

@@ -155,6 +155,8 @@ int curve(const CommandLine& line)
     difficulty.write(std::cout);
     if (status == exitFine && !difficulty.findBreaks().empty())
         status = exitFailed;
+    if (status == exitFine)
+        std::cout << "curve: fine\n";
     return status;
 }
 
