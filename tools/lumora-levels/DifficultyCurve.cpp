@@ -16,8 +16,9 @@
 
 namespace
 {
-constexpr double degreesPerHalfTurn = 180;
-constexpr double pi = 3.14159265358979323846;
+// Nudges go in whole degrees.
+constexpr unsigned long degreesPerTurn = 360;
+constexpr double radiansPerDegree = 3.14159265358979323846 / 180;
 } // namespace
 
 void DifficultyCurve::add(const std::string& levelFile)
@@ -84,7 +85,7 @@ void DifficultyCurve::replaySolution(Point& point, const std::string& remarks)
 HeartPlacement DifficultyCurve::nudged(HeartPlacement heart, unsigned long angleDraw,
                                        unsigned long distanceDraw)
 {
-    const double angle = static_cast<double>(angleDraw % 360) * pi / degreesPerHalfTurn;
+    const double angle = static_cast<double>(angleDraw % degreesPerTurn) * radiansPerDegree;
     const double distance = static_cast<double>(distanceDraw % (nudgeUnits + 1));
     heart.x += static_cast<int>(std::lround(distance * std::cos(angle)));
     heart.y += static_cast<int>(std::lround(distance * std::sin(angle)));
