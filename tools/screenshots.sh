@@ -5,7 +5,7 @@
 # Usage: tools/screenshots.sh GAME [LEVEL KIND X Y [KIND X Y]...]
 # GAME is a built game binary; nothing is built here. The play picture shows LEVEL with the given hearts,
 # placed one a second the way a player clicks (KIND light or dark, X and Y in field units with y up), and
-# is taken once the meter is about half full. By default that is level 12, "Homecoming", whose flow loops
+# is taken once the meter is about half full. By default that is level 21, "Homecoming", whose flow loops
 # round the whole field past every kind of body: its recorded dark heart, and a light heart inside the
 # loop that keeps the loop round. Levels whose flow is over before the meter is half full, such as
 # "Rain", make a poor picture. Needs Xvfb, xdotool and ImageMagick.
@@ -21,7 +21,7 @@ export LUMORA_SOURCE_DIR="$source_dir"
 shift
 . "$source_dir/tests/e2e/lib.sh"
 
-level=${1:-12}
+level=${1:-21}
 [ $# -gt 0 ] && shift
 hearts=("$@")
 [ ${#hearts[@]} -gt 0 ] || hearts=(dark 782 487 light 631 312)

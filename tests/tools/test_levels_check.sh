@@ -2,11 +2,12 @@
 # Every shipped level through the level tool, from the game's own folder: each must read cleanly, find its
 # pictures, need at least one heart, and be completed by the solution recorded in its remarks, placed one
 # heart a second. The levels must run from level1.txt without a gap (the game stops at the first missing
-# number), and there must be at least twelve. The menu's backdrop, bg.txt, must read cleanly too.
+# number), there must be at least thirty, and their difficulty curve, measured in playing order, must
+# hold. The menu's backdrop, bg.txt, must read cleanly too.
 set -u
 tool="${LUMORA_BUILD_DIR:?}/tools/lumora-levels"
 data="${LUMORA_SOURCE_DIR:?}/data"
-minimum_levels=12
+minimum_levels=30
 failures=0
 
 fail() {
@@ -73,6 +74,15 @@ for n in $(seq 1 "${highest:-0}"); do
         fail "$file: it is completed without any heart"
     [ "$failures" -eq "$before" ] || printf '%s\n' "$CHECK_REPORT"
 done
+
+# --- the difficulty curve, in playing order ---------------------------------------------------------
+in_order=()
+for n in $(seq 1 "${highest:-0}"); do
+    [ -f "levels/level$n.txt" ] && in_order+=("levels/level$n.txt")
+done
+curve=$("$tool" curve "${in_order[@]}" 2>&1)
+status=$?
+[ "$status" -eq 0 ] || fail "lumora-levels curve exited $status:"$'\n'"$curve"
 
 # --- the menu's backdrop ----------------------------------------------------------------------------
 if [ -f levels/bg.txt ]; then

@@ -149,6 +149,11 @@ expect_status 2 check solved.txt missing.txt failing.txt
 expect_in "failing.txt" "$out"
 expect_in "cannot read the level file missing.txt" "$err"
 
+# --- curve ----------------------------------------------------------------------------------------
+expect_status 1 curve solved.txt failing.txt
+expect_in "BREAK: failing.txt: its solution does not win" "$out"
+expect_status 2 curve solved.txt missing.txt
+
 # --- solve ----------------------------------------------------------------------------------------
 printf '%s\n' "$easy" >open.txt
 expect_status 0 solve open.txt --trials 300 --seed 3

@@ -60,6 +60,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         line.command = Command::Check;
     else if (command == "solve")
         line.command = Command::Solve;
+    else if (command == "curve")
+        line.command = Command::Curve;
     else if (command == "help" || command == "--help" || command == "-h")
         return line;
     else
@@ -169,7 +171,7 @@ bool CommandLine::checkLevelCount(std::string& error) const
         error = "no level file given";
         return false;
     }
-    if (command != Command::Check && levels.size() > 1)
+    if (command != Command::Check && command != Command::Curve && levels.size() > 1)
     {
         error = "this command takes one level file, not " + std::to_string(levels.size());
         return false;
@@ -195,6 +197,17 @@ const char* CommandLine::usage()
            "  lumora-levels solve LEVEL [--seconds S] [--trials N] [--seed N]\n"
            "      Searches for up to five light and five dark hearts, placed at that pace, that capture\n"
            "      70, for S seconds (default 30) or N trials, and prints the best as a SOLUTION line.\n"
+           "  lumora-levels curve LEVEL...\n"
+           "      Measures the levels as one game, in the order given: for each, how many single light and\n"
+           "      single dark hearts on a 60-unit grid win it (placed after one second), how many hearts "
+           "its\n"
+           "      SOLUTION line places, and in how many of 20 trials that solution still wins with every\n"
+           "      heart moved up to 10 units in a random direction. Reports a BREAK, and exits 1, for a "
+           "level\n"
+           "      won without hearts, a solution that is missing, fails, wins under 80 % of its trials or\n"
+           "      lies under the bar (y below 110), one of the first three levels won by fewer than 10\n"
+           "      single hearts, or a later one won by more than 2 single hearts over the level before.\n"
            "Run it in the game's folder (data/): pictures and the click are found as the game finds them.\n"
-           "Exit status: 0 fine, 1 a check or search failed, 2 a usage error or an unreadable level.\n";
+           "Exit status: 0 fine, 1 a check, search or curve failed, 2 a usage error or an unreadable "
+           "level.\n";
 }

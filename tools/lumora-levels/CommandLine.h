@@ -16,6 +16,7 @@ public:
         Simulate,
         Check,
         Solve,
+        Curve,
         Help
     };
 

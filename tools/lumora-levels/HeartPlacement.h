@@ -7,6 +7,9 @@
 // World::placeHeart takes them).
 struct HeartPlacement
 {
+    // The heads-up bar covers the field below this height, in units: a player cannot place a heart there.
+    static constexpr int lowestY = 110;
+
     enum class Kind
     {
         Light,

@@ -141,5 +141,7 @@ std::string LevelCheck::describeOutcome(const PlayOutcome& outcome)
                        std::to_string(ProcessPlay::levelGoal) + " captured";
     if (outcome.flowOver)
         return text + " when the flow ended at step " + std::to_string(outcome.stepsRun);
+    if (outcome.outOfReach)
+        return text + " when too few were left, at step " + std::to_string(outcome.stepsRun);
     return text + " in " + std::to_string(outcome.stepsRun) + " steps";
 }

@@ -110,7 +110,7 @@ void LevelSolver::addHeartsGreedily()
 {
     std::vector<HeartPlacement> candidates;
     for (int x = gridStep / 2; x < World::fieldWidth; x += gridStep)
-        for (int y = gridStep / 2; y < World::fieldHeight; y += gridStep)
+        for (int y = HeartPlacement::lowestY + gridStep / 2; y < World::fieldHeight; y += gridStep)
             for (const HeartPlacement::Kind kind : {HeartPlacement::Kind::Light, HeartPlacement::Kind::Dark})
                 candidates.push_back(HeartPlacement{kind, x, y});
     std::shuffle(candidates.begin(), candidates.end(), chance);
@@ -179,7 +179,7 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
         std::uniform_int_distribution<int> offset(-reach, reach);
         HeartPlacement& heart = hearts[index];
         heart.x = std::clamp(heart.x + offset(chance), 0, World::fieldWidth - 1);
-        heart.y = std::clamp(heart.y + offset(chance), 0, World::fieldHeight - 1);
+        heart.y = std::clamp(heart.y + offset(chance), HeartPlacement::lowestY, World::fieldHeight - 1);
         break;
     }
     case 2:
@@ -221,7 +221,7 @@ std::optional<HeartPlacement::Kind> LevelSolver::kindWithSupply(const std::vecto
 HeartPlacement LevelSolver::randomHeart(HeartPlacement::Kind kind)
 {
     std::uniform_int_distribution<int> x(0, World::fieldWidth - 1);
-    std::uniform_int_distribution<int> y(0, World::fieldHeight - 1);
+    std::uniform_int_distribution<int> y(HeartPlacement::lowestY, World::fieldHeight - 1);
     const int column = x(chance);
     return HeartPlacement{kind, column, y(chance)};
 }

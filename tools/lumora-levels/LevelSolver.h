@@ -11,11 +11,12 @@
 #include <utility>
 #include <vector>
 
-// Searches for hearts that complete a level at a person's pace (see PacedPlay): first greedily, adding the
-// heart that helps most on a coarse grid one slot after another, then by small random changes to the best
-// placement found, kept when they do no worse. A solution beats any failure; among solutions the one with
-// fewer hearts wins, then the one capturing more by the end of the flow (a margin that forgives a person's
-// aim), then the earlier; among failures the one capturing more, then with fewer hearts.
+// Searches for hearts that complete a level at a person's pace (see PacedPlay), placed where a player can
+// place them (above the heads-up bar): first greedily, adding the heart that helps most on a coarse grid
+// one slot after another, then by small random changes to the best placement found, kept when they do no
+// worse. A solution beats any failure; among solutions the one with fewer hearts wins, then the one
+// capturing more by the end of the flow (a margin that forgives a person's aim), then the earlier; among
+// failures the one capturing more, then with fewer hearts.
 // Its random choices come from its own seeded generator, so a given number of trials always gives the
 // same result.
 class LevelSolver

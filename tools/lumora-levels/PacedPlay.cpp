@@ -33,6 +33,11 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
             outcome.flowOver = true;
             break;
         }
+        if (ending == Ending::AtGoal && simulation.countCapturable() < ProcessPlay::levelGoal)
+        {
+            outcome.outOfReach = true;
+            break;
+        }
     }
     return outcome;
 }

@@ -20,6 +20,7 @@ public:
 
     enum class Ending
     {
+        // Stops as soon as the outcome is settled: at the goal, or once too few particles are left for it.
         AtGoal,
         // Plays on after the goal, to see how many the hearts capture in all: a margin beyond the goal.
         AtFlowEnd

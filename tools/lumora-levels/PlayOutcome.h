@@ -12,4 +12,6 @@ struct PlayOutcome
     int stepsRun = 0;
     // Whether the flow was over, every generator spent and no particle left, so nothing more could change.
     bool flowOver = false;
+    // Whether the play stopped early because too few particles were left to reach the goal.
+    bool outOfReach = false;
 };

@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace
@@ -58,4 +59,12 @@ bool Simulation::isFlowOver() const
         if (generator.remaining > 0)
             return false;
     return true;
+}
+
+int Simulation::countCapturable() const
+{
+    int capturable = world->getCapturedCount() + static_cast<int>(world->getParticles().size());
+    for (const Generator& generator : world->getGenerators())
+        capturable += std::max(generator.remaining, 0);
+    return capturable;
 }

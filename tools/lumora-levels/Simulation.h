@@ -35,6 +35,8 @@ public:
     const World& getWorld() const;
     // True once every generator is spent and no particle is left: no later step can change a count.
     bool isFlowOver() const;
+    // The most the captured count can ever reach: what is captured, what flows and what is still to come.
+    int countCapturable() const;
 
 private:
     Handle<World> world;

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DifficultyCurve.h"
 #include "JsonWriter.h"
 #include "LevelCheck.h"
 #include "LevelSolver.h"
@@ -140,6 +141,25 @@ int solve(const CommandLine& line)
     return exitFine;
 }
 
+int curve(const CommandLine& line)
+{
+    int status = exitFine;
+    DifficultyCurve difficulty;
+    for (const std::string& level : line.levels)
+    {
+        if (isReadable(level))
+            difficulty.add(level);
+        else
+            status = exitUsage;
+    }
+    difficulty.write(std::cout);
+    if (status == exitFine && !difficulty.findBreaks().empty())
+        status = exitFailed;
+    if (status == exitFine)
+        std::cout << "curve: fine\n";
+    return status;
+}
+
 int run(const CommandLine& line)
 {
     switch (line.command)
@@ -150,6 +170,8 @@ int run(const CommandLine& line)
         return check(line);
     case CommandLine::Command::Solve:
         return solve(line);
+    case CommandLine::Command::Curve:
+        return curve(line);
     case CommandLine::Command::Help:
         break;
     }
