@@ -93,7 +93,8 @@ double percentile(std::vector<double> values, double fraction)
 int main(int, char**)
 {
     MainLoop loop;
-    loop.startUp();
+    if (!loop.startUp())
+        return MainLoop::noWindowStatus;
     loop.runFrame();
     std::printf("first_frame_at_ms %.3f\n", millisecondsSinceBoot(Clock::now()));
 

@@ -11,9 +11,45 @@
 #include <SDL.h>
 #include <SDL_opengl.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace
+{
+bool reportStartUpFailure(const std::string& what)
+{
+    std::fprintf(stderr, "lumora: %s\n", what.c_str());
+    SDL_Quit();
+    return false;
+}
+
+// Without a display SDL falls back by itself on a driver that shows nothing, where the game would run
+// unseen and without end; such a driver is used only when asked for by name.
+bool fellBackOnInvisibleVideo()
+{
+    char name[32] = "";
+    SDL_VideoDriverName(name, sizeof name);
+    const bool invisible = std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0;
+    return invisible && !std::getenv("SDL_VIDEODRIVER");
+}
+
+// SDL takes an icon only before it opens the window.
+void setWindowIcon()
+{
+    SDL_Surface* icon = SDL_LoadBMP(MainLoop::windowIconFile);
+    if (!icon)
+        return;
+    SDL_WM_SetIcon(icon, nullptr);
+    SDL_FreeSurface(icon);
+}
+} // namespace
+
 int MainLoop::run()
 {
-    startUp();
+    if (!startUp())
+        return noWindowStatus;
     while (runFrame() && Core::instance()->running)
     {
     }
@@ -21,13 +57,22 @@ int MainLoop::run()
     return 0;
 }
 
-void MainLoop::startUp()
+bool MainLoop::startUp()
 {
+    // Otherwise X names the window's class after whatever the executable is called.
+    setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 0);
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
+    // Only video matters: a game without joysticks plays on.
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        return reportStartUpFailure(std::string("cannot start SDL's video: ") + SDL_GetError());
+    if (fellBackOnInvisibleVideo())
+        return reportStartUpFailure("cannot open the window: no display answers (is DISPLAY set?)");
     setGlAttributes();
-    openVideo(platform::askFullscreen());
+    if (!openVideo(platform::askFullscreen()))
+        return reportStartUpFailure(std::string("cannot open the 800x600 OpenGL window: ") + SDL_GetError());
     Core::instance()->init();
     setUpProjection();
+    return true;
 }
 
 void MainLoop::setGlAttributes()
@@ -43,11 +88,14 @@ void MainLoop::setGlAttributes()
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
 }
 
-void MainLoop::openVideo(bool fullscreen)
+bool MainLoop::openVideo(bool fullscreen)
 {
+    setWindowIcon();
     const Uint32 flags = fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL;
-    SDL_SetVideoMode(windowWidth, windowHeight, windowBitsPerPixel, flags);
+    if (!SDL_SetVideoMode(windowWidth, windowHeight, windowBitsPerPixel, flags))
+        return false;
     SDL_WM_SetCaption("Lumora", nullptr);
+    return true;
 }
 
 void MainLoop::setUpProjection()

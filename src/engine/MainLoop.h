@@ -6,24 +6,33 @@
 
 // The program's life after main: opens the window, has Core load and start the game, runs one paced
 // frame after another until the window is closed or the process tree is empty, then destroys Core and
-// shuts SDL down.
+// shuts SDL down. Without a window there is no game: that ends the program at once, before Core exists.
 class MainLoop
 {
 public:
     static constexpr int windowWidth = 800;
     static constexpr int windowHeight = 600;
     static constexpr int windowBitsPerPixel = 32;
+    // The window's class, by which desktops match it with its launcher (StartupWMClass in packaging/).
+    static constexpr const char* windowClass = "lumora";
+    // The window's icon, relative to the working folder; without it desktops show their default.
+    static constexpr const char* windowIconFile = "./graphics/icon.bmp";
+    // The exit status when the window could not be opened.
+    static constexpr int noWindowStatus = 1;
 
     // Runs the whole game: startUp(), frames until the window closes or the game ends, tearDown().
-    // Returns the program's exit status.
+    // Returns the program's exit status: 0, or noWindowStatus.
     int run();
 
     // Opens the window, has Core load the shared resources and start the game, sets up the projection.
-    void startUp();
+    // False, with one line on stderr naming what failed, when SDL's video or the window cannot start;
+    // SDL is then shut down again and Core was never created.
+    bool startUp();
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();
-    static void openVideo(bool fullscreen);
+    // Opens the OpenGL window with its caption and icon; false when SDL could not.
+    static bool openVideo(bool fullscreen);
     // The play-field projection: x 0 to 800 left to right, y 0 to 600 bottom to top.
     static void setUpProjection();
 

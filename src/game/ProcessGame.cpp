@@ -22,6 +22,7 @@
 #include <SDL.h>
 
 #include <fstream>
+#include <limits>
 
 namespace
 {
@@ -74,9 +75,7 @@ void ProcessGame::handleEvent(Event& event)
             restartLevel();
         break;
     case LevelGoalReached:
-        playing = false;
-        levelUp = new ProcessLevelUp();
-        addChild(levelUp);
+        goalReached(event);
         break;
     case Tick:
         refreshDisplay();
@@ -117,6 +116,28 @@ void ProcessGame::childStopped(const Handle<Object>& child)
         advanceLevel();
     if (child == congratulations)
         finished = true;
+}
+
+void ProcessGame::goalReached(const Event& reached)
+{
+    // A restart or Escape handled earlier in the frame the goal was reached has abandoned that play
+    // phase: its goal no longer counts.
+    if (finished || !playing || reached.getObject() != play)
+        return;
+    playing = false;
+    saveWonLevel();
+    levelUp = new ProcessLevelUp();
+    addChild(levelUp);
+}
+
+void ProcessGame::saveWonLevel()
+{
+    // Saved at once, so leaving during "LEVEL COMPLETE!!" keeps the win; advancing writes it again as
+    // before. Only ever forward: a new game's early win does not undo progress saved further on.
+    if (level == std::numeric_limits<int>::max() || !levelExists(level + 1))
+        return;
+    if (SaveFile::readLevel() < level + 1)
+        SaveFile::writeLevel(level + 1);
 }
 
 void ProcessGame::advanceLevel()

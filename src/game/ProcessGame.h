@@ -13,10 +13,16 @@ class ProcessPlay;
 // The screen on which the levels are played, from NEW GAME or CONTINUE until Escape or the end of the
 // game. It shows the heads-up display (hearts left, the meter, RESTART LEVEL), loads each level into
 // the World and runs its phases as children: countdown, play, then level complete (or congratulations
-// after the last level). It writes the save file when the player advances to a level that exists.
+// after the last level). It writes the save file when the player wins a level that has a next one, and
+// when the player advances to it.
 class ProcessGame : public Process
 {
 public:
+    // Field y (pixels, up from the bottom) of the top edge of the bottom bar, the panel of
+    // "./graphics/interface.png" behind the counts, the meter and RESTART LEVEL. The bar spans the
+    // field's width; below and on this edge no heart can be seen, so none is placed there.
+    static constexpr int bottomBarTop = 74;
+
     explicit ProcessGame(int firstLevel);
     ~ProcessGame() override;
 
@@ -28,6 +34,8 @@ public:
 private:
     void buildDisplay();
     void childStopped(const Handle<Object>& child);
+    void goalReached(const Event& reached);
+    void saveWonLevel();
     void advanceLevel();
     void restartLevel();
     void startCountdown();

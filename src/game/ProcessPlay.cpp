@@ -5,6 +5,7 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
+#include "game/ProcessGame.h"
 #include "world/World.h"
 
 #include <SDL.h>
@@ -41,6 +42,8 @@ void ProcessPlay::placeHeart(const Event& mouseUp)
     const int x = stringToInt(mouseUp.getParameter(0));
     const int y = World::fieldHeight - stringToInt(mouseUp.getParameter(1));
     const int button = stringToInt(mouseUp.getParameter(2));
+    if (y <= ProcessGame::bottomBarTop)
+        return;
     Handle<World> world = Core::instance()->getWorld();
     if (button == SDL_BUTTON_LEFT)
         world->placeHeart(x, y, World::heartRadius, World::heartStrength, World::lightHeartImage);
@@ -53,7 +56,9 @@ void ProcessPlay::checkGoal()
     // The goal is reported once: the process is reaped at the end of this delivery pass.
     if (finished || Core::instance()->getWorld()->getCapturedCount() < levelGoal)
         return;
+    // The game screen tells this phase's goal from that of one it has already abandoned.
     Event reached(LevelGoalReached);
+    reached.addObject(this);
     Core::instance()->getEventManager()->post(reached);
     finished = true;
 }

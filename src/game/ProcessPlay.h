@@ -3,9 +3,10 @@
 #include "engine/Process.h"
 
 // The play phase of one level. While it runs, and only then, the World receives Tick and simulates;
-// released mouse buttons place hearts (left light, right dark) at the pointer; and once the world has
-// captured the level's goal it posts LevelGoalReached and ends itself. Its stop() takes the World off
-// Tick again, so the field stays frozen until the next play phase.
+// released mouse buttons place hearts (left light, right dark) at the pointer, except over the bottom
+// bar; and once the world has captured the level's goal it posts LevelGoalReached, carrying this
+// process, and ends itself. Its stop() takes the World off Tick again, so the field stays frozen until
+// the next play phase.
 class ProcessPlay : public Process
 {
 public:

@@ -8,6 +8,7 @@
 #include "engine/StringConversion.h"
 #include "graphics/Font.h"
 
+#include <SDL.h>
 #include <SDL_opengl.h>
 
 TextButton::TextButton(int buttonId, std::string caption, Vector3 topLeft, float horizontalScale,
@@ -34,10 +35,12 @@ void TextButton::handleEvent(Event& event)
         followPointer(event);
         break;
     case MouseDown:
-        press();
+        if (isClickButton(event))
+            press();
         break;
     case MouseUp:
-        release();
+        if (isClickButton(event))
+            release();
         break;
     default:
         break;
@@ -53,7 +56,7 @@ bool TextButton::contains(float x, float y) const
 {
     const float width = Font::glyphWidthPixels * scaleX * static_cast<float>(text.size());
     const float height = Font::glyphHeightPixels * scaleY;
-    return x >= position.x && x <= position.x + width && y >= position.y - height && y <= position.y;
+    return x >= position.x && x < position.x + width && y > position.y - height && y <= position.y;
 }
 
 void TextButton::followPointer(const Event& event)
@@ -72,6 +75,12 @@ void TextButton::press()
 {
     if (state == Hover)
         state = Pressed;
+}
+
+bool TextButton::isClickButton(const Event& mouseButtonEvent)
+{
+    const int button = stringToInt(mouseButtonEvent.getParameter(2));
+    return button == SDL_BUTTON_LEFT || button == SDL_BUTTON_MIDDLE || button == SDL_BUTTON_RIGHT;
 }
 
 void TextButton::release()

@@ -73,14 +73,14 @@ TEST_F(GameFlow, TheMenuCentresItsTitleAndButtonsOverTheBackgroundLevel)
 {
     reachMenu();
     EXPECT_TRUE(onScreen("LUMORA"));
-    // "NEW GAME" at (328, 400) and "QUIT" at (364, 280): both corners are on the button, one step
+    // "NEW GAME" at (328, 400) and "QUIT" at (364, 280): the corner pixels are on the button, one step
     // beyond is not.
     EXPECT_TRUE(findButton(328, 400));
-    EXPECT_TRUE(findButton(472, 360));
+    EXPECT_TRUE(findButton(471, 361));
     EXPECT_FALSE(findButton(327, 400));
     EXPECT_TRUE(findButton(364, 280));
-    EXPECT_TRUE(findButton(436, 240));
-    EXPECT_FALSE(findButton(437, 260));
+    EXPECT_TRUE(findButton(435, 241));
+    EXPECT_FALSE(findButton(436, 260));
     EXPECT_TRUE(findButton(292, 300));
     EXPECT_EQ(world()->getBodies().size(), 1u);
     EXPECT_TRUE(world()->getGenerators().empty());
@@ -165,7 +165,9 @@ TEST_F(GameFlow, HeartsArePlacedOnlyDuringPlayAndTheCountsFollow)
     EXPECT_EQ(world()->getBodies()[1].position.x, 200);
     EXPECT_EQ(world()->getBodies()[1].position.y, 500);
     EXPECT_EQ(world()->getBodies()[1].strength, 150);
-    click(600, 100, SDL_BUTTON_RIGHT);
+    // Nothing is placed under the bottom bar, where the heart would be hidden; just above it is.
+    click(300, ProcessGame::bottomBarTop);
+    click(600, ProcessGame::bottomBarTop + 1, SDL_BUTTON_RIGHT);
     click(600, 150, SDL_BUTTON_MIDDLE);
     frame();
     ASSERT_EQ(world()->getBodies().size(), 3u);
@@ -201,18 +203,27 @@ TEST_F(GameFlow, ReachingTheGoalPostsOneNoticeFreezesTheFieldAndShowsLevelComple
     Core::instance()->getEventManager()->removeListener(recorder, LevelGoalReached);
 }
 
-TEST_F(GameFlow, CompletingALevelSavesTheNextAndCountsItDown)
+TEST_F(GameFlow, WinningALevelSavesTheNextAtOnceAndCountsItDown)
 {
     startNewGame();
     reachLevelComplete();
+    EXPECT_EQ(saveFileContent(), "2\n") << "Escape now would lose the win";
     frames(195);
     EXPECT_TRUE(onScreen("LEVEL COMPLETE!!"));
-    EXPECT_FALSE(saveFileExists());
     ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 10));
     EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
     EXPECT_EQ(saveFileContent(), "2\n");
     EXPECT_EQ(world()->getCapturedCount(), 0);
     EXPECT_EQ(world()->getGenerators()[0].remaining, 40);
+
+    // A new game's win never moves a save further on backwards; advancing to level 2 still does.
+    releaseKey(escape);
+    writeLevel("save.txt", "9\n");
+    clickButton("NEW GAME");
+    reachLevelComplete();
+    EXPECT_EQ(saveFileContent(), "9\n");
+    ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 210));
+    EXPECT_EQ(saveFileContent(), "2\n");
 }
 
 TEST_F(GameFlow, AfterTheLastLevelTheCongratulationsLeadBackToTheMenu)
@@ -243,7 +254,7 @@ TEST_F(GameFlow, RestartLevelActsOnlyDuringPlay)
     click(600, 100, SDL_BUTTON_RIGHT);
     frame();
     ASSERT_EQ(world()->getLightHearts(), 4);
-    // The release over the button places a heart first, then the restart loads the level again.
+    // The release over the button, on the bottom bar, places no heart; the restart loads the level again.
     clickButton("RESTART LEVEL");
     EXPECT_TRUE(inPhase<ProcessCountdown>());
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
@@ -256,6 +267,20 @@ TEST_F(GameFlow, RestartLevelActsOnlyDuringPlay)
     reachLevelComplete();
     clickButton("RESTART LEVEL");
     EXPECT_TRUE(inPhase<ProcessLevelUp>()) << "restart during level complete";
+}
+
+TEST_F(GameFlow, AGoalReachedInTheFrameOfARestartIsIgnored)
+{
+    startNewGame();
+    reachPlay();
+    postMouse(MouseMove, 680, 36);
+    postMouse(MouseDown, 680, 36);
+    // The world's step reaches the goal after the play phase looked for it: the next frame's release
+    // restarts the level first, and then the goal of the abandoned play phase arrives.
+    ASSERT_TRUE(runUntil([this] { return world()->getCapturedCount() >= 70; }, 1000));
+    postMouse(MouseUp, 680, 36);
+    EXPECT_TRUE(inPhase<ProcessCountdown>());
+    EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
 }
 
 TEST_F(GameFlow, EscapeReleasedLeavesAnyPhaseForTheMenu)

@@ -98,6 +98,8 @@ TEST_F(TextButtonTest, OnlyAPressAndAReleaseOverTheCaptionThroughoutClick)
         {"in press out in release", {}},
         {"in press3 release3 press2 release2", {"3", "3"}},
         {"in press press release release", {"3"}},
+        // The wheel's buttons 4 and 5 neither press nor release.
+        {"in press4 release4 press5 release5 press release5 release", {"3"}},
         // A release without a press over the caption, and one after a press elsewhere, post nothing.
         {"in release out press in release", {}},
     };
@@ -111,16 +113,17 @@ TEST_F(TextButtonTest, OnlyAPressAndAReleaseOverTheCaptionThroughoutClick)
     }
 }
 
-TEST_F(TextButtonTest, TheAreaIncludesBothBoundsOnEachAxis)
+TEST_F(TextButtonTest, TheAreaIsHalfOpenSoTouchingButtonsShareNoPoint)
 {
+    // The caption's pixels: window x 364..435, y 320..359 (screen y 280 down to 241).
     QuitButton quit;
     const struct
     {
         int x;
         int y;
         bool inside;
-    } probes[] = {{436, 320, true},  {364, 360, true},  {364, 320, true},  {436, 360, true},
-                  {437, 320, false}, {363, 340, false}, {400, 319, false}, {400, 361, false}};
+    } probes[] = {{364, 320, true},  {435, 359, true},  {436, 320, false},
+                  {364, 360, false}, {363, 340, false}, {400, 319, false}};
     for (const auto& probe : probes)
     {
         quit.moveTo(0, 0);
@@ -128,12 +131,15 @@ TEST_F(TextButtonTest, TheAreaIncludesBothBoundsOnEachAxis)
         EXPECT_EQ(probe.inside ? Hover : Normal, quit.state()) << "window " << probe.x << ", " << probe.y;
     }
 
+    // The menu's buttons touch: QUIT's bottom edge, window y 360, is the top of a caption below it.
+    EXPECT_TRUE(TextButton(4, "BELOW", Vector3(364, 240, 0), 1, 1).contains(400, 240));
+
     // "RESTART LEVEL": 13 cells of 12.6, spaces included, make 163.8 across; 28 tall.
     const TextButton restart(5, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f);
     EXPECT_TRUE(restart.contains(600, 50));
-    EXPECT_TRUE(restart.contains(763.8f, 22));
-    EXPECT_FALSE(restart.contains(763.9f, 30));
-    EXPECT_FALSE(restart.contains(700, 21.9f));
+    EXPECT_TRUE(restart.contains(763.7f, 22.1f));
+    EXPECT_FALSE(restart.contains(763.8f, 30));
+    EXPECT_FALSE(restart.contains(700, 22));
 }
 
 using TextButtonDrawingTest = WidgetScene;

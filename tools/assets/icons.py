@@ -1,10 +1,15 @@
 """The application icon for desktops: the game's light heart on a night-violet tile with the logo's
-magenta glow and a stream of particle hearts, as the hicolor theme's 48x48 and 256x256 PNGs.
+magenta glow and a stream of particle hearts, as the hicolor theme's 48x48 and 256x256 PNGs, and the
+window's own icon.
 
-The icons belong to packaging/icons/<size>x<size>/lumora.png, not to the game's data folder. A run that
-fills the repository's data/ rewrites them there; a run into any other folder (a scratch copy, as
-tests/tools/test_assets_reproducible.sh makes) renders them and checks that the committed icons are
+The desktop icons belong to packaging/icons/<size>x<size>/lumora.png, not to the game's data folder. A
+run that fills the repository's data/ rewrites them there; a run into any other folder (a scratch copy,
+as tests/tools/test_assets_reproducible.sh makes) renders them and checks that the committed icons are
 exactly those bytes, so they cannot drift from the pictures they are made of.
+
+The window's icon is the 48-pixel one as graphics/icon.bmp in the data folder, since the game sets it
+from its working folder before its window opens, and SDL reads BMP by itself: 32 bits, the fourth byte
+alpha.
 
 Each size is painted at four times its size and reduced, and has its own layout: at 48 pixels the heart
 fills more of the tile and the particle stream is left out, since it would only blur.
@@ -25,6 +30,8 @@ REPOSITORY = os.path.normpath(os.path.join(HERE, "..", ".."))
 PACKAGING_ICONS = os.path.join(REPOSITORY, "packaging", "icons")
 ICON_NAME = "lumora.png"
 ICON_SIZES = (48, 256)
+WINDOW_ICON_SIZE = 48
+WINDOW_ICON = os.path.join("graphics", "icon.bmp")
 OVERSAMPLING = 4
 STAR_SEED = 4808
 
@@ -136,10 +143,13 @@ def check_committed(images):
 
 def make(out_dir):
     images = {size: icon(size) for size in ICON_SIZES}
+    window_icon = os.path.join(out_dir, WINDOW_ICON)
+    common.ensure_folder(os.path.dirname(window_icon))
+    images[WINDOW_ICON_SIZE].save(window_icon, format="BMP")
     if os.path.normpath(out_dir) != os.path.join(REPOSITORY, "data"):
         check_committed(images)
-        return []
-    written = []
+        return [window_icon]
+    written = [window_icon]
     for size, image in images.items():
         common.save_png(image, icon_path(size))
         written.append(icon_path(size))

@@ -8,6 +8,7 @@
 
 #include "engine/Core.h"
 #include "game/ProcessPlay.h"
+#include "sound/AudioDevice.h"
 #include "world/World.h"
 
 #include <chrono>
@@ -182,8 +183,9 @@ int run(const CommandLine& line)
 
 int main(int argc, char** argv)
 {
-    // Placing a heart plays the click through Core's sound handler: never aloud, and without a sound card.
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // Placing a heart plays the click through Core's sound handler, thousands of times in a search: the
+    // tool never opens a real device, whatever driver the environment names, and needs no sound card.
+    setenv(AudioDevice::driverVariable, AudioDevice::silentDriver, 1);
     std::string error;
     const std::optional<CommandLine> line =
         CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
