@@ -22,6 +22,7 @@
 #include <SDL.h>
 
 #include <fstream>
+#include <limits>
 
 namespace
 {
@@ -121,9 +122,12 @@ void ProcessGame::childStopped(const Handle<Object>& child)
 
 void ProcessGame::advanceLevel()
 {
-    ++level;
+    // No level follows the largest number there is: the game is won there, as at a missing file.
+    const bool numberLeft = level < std::numeric_limits<int>::max();
+    if (numberLeft)
+        ++level;
     playing = false;
-    if (!levelExists(level))
+    if (!numberLeft || !levelExists(level))
     {
         congratulations = new ProcessCongratulations();
         addChild(congratulations);

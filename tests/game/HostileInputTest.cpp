@@ -108,3 +108,14 @@ TEST_F(HostileInput, AnyUnusableSaveStartsTheFirstLevel)
         releaseKey(SDLK_ESCAPE);
     }
 }
+
+TEST_F(HostileInput, TheLargestLevelNumberIsTheLastLevel)
+{
+    // Were the number to wrap round, the game would go on to this level.
+    writeLevel("level-2147483648.txt", quickLevel());
+    writeLevel("level2147483647.txt", quickLevel());
+    writeLevel("save.txt", "2147483647\n");
+    ASSERT_TRUE(runUntil([this] { return showing<ProcessMenu>(); }));
+    clickButton("CONTINUE");
+    ASSERT_TRUE(runUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }, 1500));
+}
