@@ -111,8 +111,8 @@ TEST_F(HostileInput, AnyUnusableSaveStartsTheFirstLevel)
 
 TEST_F(HostileInput, TheLargestLevelNumberIsTheLastLevel)
 {
-    // Were the number to wrap round, the game would go on to this level.
-    writeLevel("level-2147483648.txt", quickLevel());
+    // Were the number to wrap round, the game would go on to this empty level, which never ends.
+    writeLevel("level-2147483648.txt", "");
     writeLevel("level2147483647.txt", quickLevel());
     writeLevel("save.txt", "2147483647\n");
     ASSERT_TRUE(runUntil([this] { return showing<ProcessMenu>(); }));
