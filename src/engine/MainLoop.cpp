@@ -13,21 +13,28 @@
 
 int MainLoop::run()
 {
-    startUp();
-    while (runFrame() && Core::instance()->running)
+    if (startUp())
     {
+        while (runFrame() && Core::instance()->running)
+        {
+        }
     }
     tearDown();
     return 0;
 }
 
-void MainLoop::startUp()
+bool MainLoop::startUp()
 {
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
     setGlAttributes();
-    openVideo(platform::askFullscreen());
+    const bool fullscreen = platform::askFullscreen();
+    // Ctrl+C or SIGTERM during the question ends the game as it would during play, before any window.
+    if (SDL_QuitRequested())
+        return false;
+    openVideo(fullscreen);
     Core::instance()->init();
     setUpProjection();
+    return true;
 }
 
 void MainLoop::setGlAttributes()

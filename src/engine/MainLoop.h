@@ -19,7 +19,8 @@ public:
     int run();
 
     // Opens the window, has Core load the shared resources and start the game, sets up the projection.
-    void startUp();
+    // False, with nothing opened or loaded, when the player asked to quit during the full-screen question.
+    bool startUp();
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();
