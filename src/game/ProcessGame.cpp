@@ -13,6 +13,7 @@
 #include "game/ProcessPlay.h"
 #include "game/SaveFile.h"
 #include "graphics/Interface.h"
+#include "platform/RegularFile.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
@@ -32,9 +33,11 @@ constexpr float countScale = 0.7f;
 const Vector3 countColour(1, 1, 1);
 const Vector3 iconSize(50, 50, 0);
 
+// Only a regular file is a level: opening a FIFO would wait for a writer for ever.
 bool levelExists(int level)
 {
-    return std::ifstream(levelFileName(level)).is_open();
+    const std::string fileName = levelFileName(level);
+    return platform::isRegularFile(fileName) && std::ifstream(fileName).is_open();
 }
 } // namespace
 

@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace
 {
 struct HostileLevel
@@ -83,12 +85,15 @@ TEST_F(HostileInput, EveryHostileLevelLoadsOrIsIgnoredAndTheGamePlaysOn)
     std::filesystem::remove(folder.file("levels/level1.txt"));
     std::filesystem::create_directory(folder.file("levels/level1.txt"));
     playAndLeave("a folder in the level file's place");
-
-    // A good level afterwards plays as it should.
     std::filesystem::remove(folder.file("levels/level1.txt"));
+    ASSERT_EQ(mkfifo(folder.file("levels/level1.txt").c_str(), 0600), 0);
+    playAndLeave("a FIFO in the level file's place");
+
+    // A good level afterwards plays as it should, and a FIFO as the next level is no level.
+    std::filesystem::rename(folder.file("levels/level1.txt"), folder.file("levels/level2.txt"));
     writeLevel("level1.txt", quickLevel());
     clickButton("NEW GAME");
-    ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL COMPLETE!!"); }, 1500));
+    ASSERT_TRUE(runUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }, 1500));
 }
 
 TEST_F(HostileInput, AnyUnusableSaveStartsTheFirstLevel)
