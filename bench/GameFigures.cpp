@@ -93,7 +93,7 @@ double percentile(std::vector<double> values, double fraction)
 int main(int, char**)
 {
     MainLoop loop;
-    if (!loop.startUp())
+    if (loop.startUp() != MainLoop::StartUp::Running)
         return MainLoop::noWindowStatus;
     loop.runFrame();
     std::printf("first_frame_at_ms %.3f\n", millisecondsSinceBoot(Clock::now()));

@@ -18,11 +18,11 @@
 
 namespace
 {
-bool reportStartUpFailure(const std::string& what)
+MainLoop::StartUp reportStartUpFailure(const std::string& what)
 {
     std::fprintf(stderr, "lumora: %s\n", what.c_str());
     SDL_Quit();
-    return false;
+    return MainLoop::StartUp::NoWindow;
 }
 
 // Without a display SDL falls back by itself on a driver that shows nothing, where the game would run
@@ -48,16 +48,23 @@ void setWindowIcon()
 
 int MainLoop::run()
 {
-    if (!startUp())
-        return noWindowStatus;
-    while (runFrame() && Core::instance()->running)
+    switch (startUp())
     {
+    case StartUp::NoWindow:
+        return noWindowStatus;
+    case StartUp::QuitAsked:
+        break;
+    case StartUp::Running:
+        while (runFrame() && Core::instance()->running)
+        {
+        }
+        break;
     }
     tearDown();
     return 0;
 }
 
-bool MainLoop::startUp()
+MainLoop::StartUp MainLoop::startUp()
 {
     // Otherwise X names the window's class after whatever the executable is called.
     setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 0);
@@ -68,11 +75,15 @@ bool MainLoop::startUp()
     if (fellBackOnInvisibleVideo())
         return reportStartUpFailure("cannot open the window: no display answers (is DISPLAY set?)");
     setGlAttributes();
-    if (!openVideo(platform::askFullscreen()))
+    const bool fullscreen = platform::askFullscreen();
+    // Ctrl+C or SIGTERM during the question ends the game as it would during play, before any window.
+    if (SDL_QuitRequested())
+        return StartUp::QuitAsked;
+    if (!openVideo(fullscreen))
         return reportStartUpFailure(std::string("cannot open the 800x600 OpenGL window: ") + SDL_GetError());
     Core::instance()->init();
     setUpProjection();
-    return true;
+    return StartUp::Running;
 }
 
 void MainLoop::setGlAttributes()

@@ -25,9 +25,16 @@ public:
     int run();
 
     // Opens the window, has Core load the shared resources and start the game, sets up the projection.
-    // False, with one line on stderr naming what failed, when SDL's video or the window cannot start;
-    // SDL is then shut down again and Core was never created.
-    bool startUp();
+    // Running once the game has started. QuitAsked, with nothing opened or loaded, when the player asked
+    // to quit during the full-screen question. NoWindow, with one line on stderr naming what failed, when
+    // SDL's video or the window cannot start; SDL is then shut down again and Core was never created.
+    enum class StartUp
+    {
+        Running,
+        QuitAsked,
+        NoWindow
+    };
+    StartUp startUp();
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();

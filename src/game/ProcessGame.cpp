@@ -13,6 +13,7 @@
 #include "game/ProcessPlay.h"
 #include "game/SaveFile.h"
 #include "graphics/Interface.h"
+#include "platform/RegularFile.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
@@ -32,9 +33,11 @@ constexpr float countScale = 0.7f;
 const Vector3 countColour(1, 1, 1);
 const Vector3 iconSize(50, 50, 0);
 
+// Only a regular file is a level: opening a FIFO would wait for a writer for ever.
 bool levelExists(int level)
 {
-    return std::ifstream(levelFileName(level)).is_open();
+    const std::string fileName = levelFileName(level);
+    return platform::isRegularFile(fileName) && std::ifstream(fileName).is_open();
 }
 } // namespace
 
@@ -142,9 +145,12 @@ void ProcessGame::saveWonLevel()
 
 void ProcessGame::advanceLevel()
 {
-    ++level;
+    // No level follows the largest number there is: the game is won there, as at a missing file.
+    const bool numberLeft = level < std::numeric_limits<int>::max();
+    if (numberLeft)
+        ++level;
     playing = false;
-    if (!levelExists(level))
+    if (!numberLeft || !levelExists(level))
     {
         congratulations = new ProcessCongratulations();
         addChild(congratulations);

@@ -6,13 +6,31 @@
 #include <fstream>
 #include <locale>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace
 {
+constexpr mode_t newFileMode = 0666;
+
+// A fresh file of its own: whatever stood under the name before (a link leading elsewhere, a second name
+// of another file) is taken away, never written through, and something that appears in between, or that
+// cannot be taken away, makes the write fail.
+std::FILE* createFresh(const char* path)
+{
+    unlink(path);
+    const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, newFileMode);
+    if (descriptor < 0)
+        return nullptr;
+    std::FILE* file = fdopen(descriptor, "w");
+    if (!file)
+        close(descriptor);
+    return file;
+}
+
 bool writeWhole(const std::string& text, const char* path)
 {
-    std::FILE* file = std::fopen(path, "w");
+    std::FILE* file = createFresh(path);
     if (!file)
         return false;
     const bool written =

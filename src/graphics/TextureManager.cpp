@@ -1,10 +1,13 @@
 #include "graphics/TextureManager.h"
 
+#include "platform/RegularFile.h"
+
 #include <FreeImage.h>
 #include <GL/glu.h>
 #include <SDL_opengl.h>
 
 #include <cassert>
+#include <utility>
 
 namespace
 {
@@ -25,12 +28,38 @@ struct DecodedPicture
     FIBITMAP* bitmap;
 };
 
-FIBITMAP* decode(const std::string& name)
+// The renderer's limit, never above the game's own bound. Needs the OpenGL context.
+unsigned largestSide()
+{
+    GLint rendererLargest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &rendererLargest);
+    if (rendererLargest <= 0 || rendererLargest > TextureManager::largestPictureSide)
+        return TextureManager::largestPictureSide;
+    return static_cast<unsigned>(rendererLargest);
+}
+
+bool fits(FIBITMAP* bitmap, unsigned largest)
+{
+    return FreeImage_GetWidth(bitmap) <= largest && FreeImage_GetHeight(bitmap) <= largest;
+}
+
+// A picture too large to draw is refused from its header, before its pixels take any memory: a few bytes
+// of a file may claim gigabytes. Formats whose header cannot be read alone are measured once decoded.
+FIBITMAP* decode(const std::string& name, unsigned largest)
 {
     const FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(name.c_str());
-    if (format == FIF_UNKNOWN)
+    if (format == FIF_UNKNOWN || !platform::isRegularFile(name))
         return nullptr;
-    return FreeImage_Load(format, name.c_str(), 0);
+    if (FreeImage_FIFSupportsNoPixels(format))
+    {
+        DecodedPicture header(FreeImage_Load(format, name.c_str(), FIF_LOAD_NOPIXELS));
+        if (!header.bitmap || !fits(header.bitmap, largest))
+            return nullptr;
+    }
+    DecodedPicture picture(FreeImage_Load(format, name.c_str(), 0));
+    if (!picture.bitmap || !fits(picture.bitmap, largest))
+        return nullptr;
+    return std::exchange(picture.bitmap, nullptr);
 }
 
 bool isUploadable(FIBITMAP* bitmap)
@@ -117,7 +146,7 @@ void TextureManager::releaseTexture(std::string name)
 Handle<Texture> TextureManager::loadTexture(std::string name)
 {
     Handle<Texture> texture = new Texture(name);
-    DecodedPicture picture(decode(name));
+    DecodedPicture picture(decode(name, largestSide()));
 
     glGenTextures(1, &texture->textureId);
     glBindTexture(GL_TEXTURE_2D, texture->textureId);

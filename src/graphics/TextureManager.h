@@ -13,12 +13,16 @@
 class TextureManager : public Object
 {
 public:
+    // Pixels on a side of the largest picture loaded, whatever more the renderer would take.
+    static constexpr int largestPictureSide = 8192;
+
     ~TextureManager() override;
 
     // The cached texture of that name, decoded and uploaded on the first request; never empty. Pictures
     // of any depth are brought to 24 or 32 bits, and to power-of-two sides for the upload, while the
-    // record keeps the picture's own size. A missing or unreadable file gives a cached record of size 0
-    // that is not tried again.
+    // record keeps the picture's own size. A missing or unreadable file, anything but a regular file, and
+    // a picture wider or taller than the renderer or largestPictureSide allows give a cached record of
+    // size 0 that is not tried again.
     Handle<Texture> getTexture(std::string name);
     // Empties the cache entry, so the next request loads the file again.
     void releaseTexture(std::string name);

@@ -1,5 +1,6 @@
 #include "platform/FullscreenQuestion.h"
 
+#include <SDL.h>
 #include <gtk/gtk.h>
 
 #include <cstdlib>
@@ -9,6 +10,17 @@ namespace platform
 {
 namespace
 {
+constexpr guint quitPollMilliseconds = 100;
+
+// SDL turns Ctrl+C and SIGTERM into a quit request, which nobody reads while GTK runs the box: the box
+// looks for one now and then and gives way to it, leaving the request for the caller to find.
+gboolean closeOnQuitRequest(gpointer dialog)
+{
+    if (SDL_QuitRequested())
+        gtk_dialog_response(GTK_DIALOG(dialog), GTK_RESPONSE_DELETE_EVENT);
+    return G_SOURCE_CONTINUE;
+}
+
 // Lets GTK finish unmapping the box before SDL opens its window.
 void flushPendingEvents()
 {
@@ -28,7 +40,9 @@ bool askWithDialog()
     gtk_window_set_title(GTK_WINDOW(dialog), "Lumora");
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_YES);
+    const guint quitPoll = g_timeout_add(quitPollMilliseconds, closeOnQuitRequest, dialog);
     const gint answer = gtk_dialog_run(GTK_DIALOG(dialog));
+    g_source_remove(quitPoll);
     gtk_widget_destroy(dialog);
     flushPendingEvents();
     return answer == GTK_RESPONSE_YES;

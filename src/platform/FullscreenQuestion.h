@@ -8,7 +8,8 @@ namespace platform
 constexpr const char* fullscreenAnswerVariable = "LUMORA_FULLSCREEN";
 
 // Asks "Play the game in fullscreen?" in a modal yes/no box titled "Lumora", Yes the default. True only
-// for a yes; no display, a closed box or a failure all mean windowed.
+// for a yes; no display, a closed box or a failure all mean windowed. A quit request SDL receives while
+// the box is shown (Ctrl+C, SIGTERM) closes it and stays pending for the caller.
 bool askFullscreen();
 
 } // namespace platform

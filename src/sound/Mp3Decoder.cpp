@@ -1,5 +1,6 @@
 #include "sound/Mp3Decoder.h"
 
+#include "platform/RegularFile.h"
 #include "sound/AudioConverter.h"
 
 #include <SDL_audio.h>
@@ -8,6 +9,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace
 {
@@ -59,22 +62,28 @@ Mp3Decoder::Mp3Decoder()
 
 Mp3Decoder::~Mp3Decoder()
 {
-    if (!handle)
-        return;
-    mpg123_close(handle);
-    mpg123_delete(handle);
+    closeFile();
+    if (handle)
+        mpg123_delete(handle);
 }
 
 bool Mp3Decoder::open(const std::string& fileName, const PcmFormat& target)
 {
     if (!handle)
         return false;
-    mpg123_close(handle);
+    closeFile();
     converter.reset();
     pending.clear();
     pendingStart = 0;
     outputFormat = target;
-    return openDirect(fileName, target) || openConverted(fileName, target);
+    file = platform::openRegularFile(fileName);
+    if (file < 0)
+        return false;
+    // The first try may have read into the file before it gave up.
+    if (openDirect(target) || (lseek(file, 0, SEEK_SET) == 0 && openConverted(target)))
+        return true;
+    closeFile();
+    return false;
 }
 
 std::size_t Mp3Decoder::read(std::uint8_t* out, std::size_t bytes)
@@ -117,7 +126,7 @@ bool Mp3Decoder::rewind()
     return handle && mpg123_seek(handle, 0, SEEK_SET) >= 0;
 }
 
-bool Mp3Decoder::openDirect(const std::string& fileName, const PcmFormat& target)
+bool Mp3Decoder::openDirect(const PcmFormat& target)
 {
     const int encoding = mpg123Encoding(target.sampleFormat);
     const int channels = mpg123Channels(target.channels);
@@ -127,7 +136,7 @@ bool Mp3Decoder::openDirect(const std::string& fileName, const PcmFormat& target
     if (mpg123_format_none(handle) != MPG123_OK ||
         mpg123_format(handle, target.rateHz, channels, encoding) != MPG123_OK)
         return false;
-    if (mpg123_open(handle, fileName.c_str()) != MPG123_OK)
+    if (mpg123_open_fd(handle, file) != MPG123_OK)
         return false;
     long rate = 0;
     int decodedChannels = 0;
@@ -140,7 +149,7 @@ bool Mp3Decoder::openDirect(const std::string& fileName, const PcmFormat& target
     return true;
 }
 
-bool Mp3Decoder::openConverted(const std::string& fileName, const PcmFormat& target)
+bool Mp3Decoder::openConverted(const PcmFormat& target)
 {
     if (mpg123_format_none(handle) != MPG123_OK)
         return false;
@@ -149,7 +158,7 @@ bool Mp3Decoder::openConverted(const std::string& fileName, const PcmFormat& tar
     mpg123_rates(&rates, &rateCount);
     for (std::size_t i = 0; i < rateCount; ++i)
         mpg123_format(handle, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-    if (mpg123_open(handle, fileName.c_str()) != MPG123_OK)
+    if (mpg123_open_fd(handle, file) != MPG123_OK)
         return false;
     long rate = 0;
     int channels = 0;
@@ -166,6 +175,16 @@ bool Mp3Decoder::openConverted(const std::string& fileName, const PcmFormat& tar
     converter.reset();
     mpg123_close(handle);
     return false;
+}
+
+void Mp3Decoder::closeFile()
+{
+    // mpg123 leaves a descriptor it was given open.
+    if (handle)
+        mpg123_close(handle);
+    if (file >= 0)
+        close(file);
+    file = -1;
 }
 
 std::size_t Mp3Decoder::decode(std::uint8_t* out, std::size_t bytes)

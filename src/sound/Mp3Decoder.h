@@ -15,7 +15,8 @@ struct mpg123_handle_struct;
 // and padding recorded in the LAME tag are cut, so the frames read are exactly the frames that were
 // encoded and a loop joins without a gap. mpg123 decodes straight into the target where it can (any
 // MPEG rate, mono or stereo, native-endian samples); otherwise it decodes signed 16 bit at the file's
-// own rate and an AudioConverter converts. Owns the mpg123 handle and the open file.
+// own rate and an AudioConverter converts. Only regular files are read. Owns the mpg123 handle and the open
+// file.
 class Mp3Decoder
 {
 public:
@@ -35,12 +36,14 @@ public:
     bool rewind();
 
 private:
-    bool openDirect(const std::string& fileName, const PcmFormat& target);
-    bool openConverted(const std::string& fileName, const PcmFormat& target);
+    bool openDirect(const PcmFormat& target);
+    bool openConverted(const PcmFormat& target);
+    void closeFile();
     std::size_t decode(std::uint8_t* out, std::size_t bytes);
     bool convertNextBlock();
 
     mpg123_handle_struct* handle = nullptr;
+    int file = -1;
     std::unique_ptr<AudioConverter> converter;
     PcmFormat outputFormat;
     // What mpg123 produces when a converter follows it.

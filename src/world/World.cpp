@@ -7,6 +7,7 @@
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
 #include "platform/Clock.h"
+#include "platform/RegularFile.h"
 #include "sound/SoundHandler.h"
 #include "world/LevelReader.h"
 #include "world/LevelReport.h"
@@ -58,7 +59,8 @@ void World::load(const std::string& fileName, LevelReport* report)
     // Level files are written with a decimal point whatever the player's language.
     std::ifstream file;
     file.imbue(std::locale::classic());
-    file.open(fileName);
+    if (platform::isRegularFile(fileName))
+        file.open(fileName);
     LevelReader(file, report).read(generators, bodies);
     scatterStars();
 }

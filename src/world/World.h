@@ -61,7 +61,8 @@ public:
 
     // Replaces the whole field with the level in the file (a path relative to the working folder): resets
     // the hearts and the captured count, reads the records and scatters new stars. A missing or bad file
-    // leaves a field with what could be read. The report, owned by the caller, is filled when given.
+    // leaves a field with what could be read; anything but a regular file counts as missing. The report,
+    // owned by the caller, is filled when given.
     void load(const std::string& fileName, LevelReport* report = nullptr);
 
     // Draws background, stars, particles and bodies in that order. Needs the OpenGL context; uses one

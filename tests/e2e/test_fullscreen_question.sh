@@ -63,4 +63,12 @@ eval "$(xdotool getwindowgeometry --shell "$DIALOG")"
 xdotool mousemove $((X + WIDTH / 4)) $((Y + HEIGHT - 15)) click 1
 opened_fullscreen && fail "No opened a full screen"
 finish
-echo "Return answers yes, Escape and No open a window"
+
+# Ctrl+C and SIGTERM give way to the question: the game ends at once, as after closing its window.
+for signal in INT TERM; do
+    ask
+    kill -s "$signal" "$GAME_PID"
+    wait_exit 5
+    [ "$EXIT_STATUS" = "0" ] || fail "SIG$signal during the question: exit status $EXIT_STATUS"
+done
+echo "Return answers yes, Escape and No open a window; SIGINT and SIGTERM end the question"

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The real binary in damaged installations: without its pictures, its sounds or its levels it still
-# starts, its menu still works and QUIT still ends it with status 0; with a levels folder it may not
-# write to, levels still advance and the save is simply not written.
+# starts, its menu still works and QUIT still ends it with status 0; a degenerate level can still be
+# left; with a levels folder it may not write to, levels still advance and the save is simply not
+# written.
 . "$(dirname "$0")/lib.sh"
 
 quit_from_menu() {
@@ -43,6 +44,21 @@ play_without() { # FOLDER BUTTON_Y
 play_without sounds 380
 play_without levels 340
 
+# A valid but degenerate level: the particles of a thousand generators that never move pile up, and
+# still Escape leads back to the menu within seconds.
+prepare_data
+awk 'BEGIN { for (i = 0; i < 1000; i++) print "GENERATOR", 20 + i % 40 * 19, 100 + int(i / 40) * 18, 0, 0, 100000 }' \
+    >"$WORK/game/levels/level1.txt"
+start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
+wait_window
+wait_for_text 5 "NEW GAME" 328 400 1 $WHITE
+click_at 400 380
+wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+sleep 20
+press_key Escape
+wait_for_text 10 "QUIT" 364 280 1 $WHITE
+quit_from_menu "after a thousand motionless generators"
+
 # A levels folder the player may not write to (as an ordinary user: root writes anywhere).
 prepare_data
 rm -f "$WORK/game/levels/"*.txt
@@ -68,4 +84,4 @@ wait_for_text 5 "LEVEL 2 STARTING IN" 200 300 1.2 $MAGENTA
 ls "$WORK/game/levels" | grep -q new && fail "a half-written save was left behind"
 press_key Escape
 quit_from_menu "with a read-only levels/"
-echo "started and quit without graphics/, sounds/ or levels/; advanced with a read-only levels/"
+echo "started and quit without graphics/, sounds/ or levels/; left a thousand generators; advanced with a read-only levels/"

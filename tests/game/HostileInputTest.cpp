@@ -11,6 +11,8 @@
 #include <random>
 #include <string>
 
+#include <sys/stat.h>
+
 namespace
 {
 struct HostileLevel
@@ -83,12 +85,15 @@ TEST_F(HostileInput, EveryHostileLevelLoadsOrIsIgnoredAndTheGamePlaysOn)
     std::filesystem::remove(folder.file("levels/level1.txt"));
     std::filesystem::create_directory(folder.file("levels/level1.txt"));
     playAndLeave("a folder in the level file's place");
-
-    // A good level afterwards plays as it should.
     std::filesystem::remove(folder.file("levels/level1.txt"));
+    ASSERT_EQ(mkfifo(folder.file("levels/level1.txt").c_str(), 0600), 0);
+    playAndLeave("a FIFO in the level file's place");
+
+    // A good level afterwards plays as it should, and a FIFO as the next level is no level.
+    std::filesystem::rename(folder.file("levels/level1.txt"), folder.file("levels/level2.txt"));
     writeLevel("level1.txt", quickLevel());
     clickButton("NEW GAME");
-    ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL COMPLETE!!"); }, 1500));
+    ASSERT_TRUE(runUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }, 1500));
 }
 
 TEST_F(HostileInput, AnyUnusableSaveStartsTheFirstLevel)
@@ -107,4 +112,15 @@ TEST_F(HostileInput, AnyUnusableSaveStartsTheFirstLevel)
         EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
         releaseKey(SDLK_ESCAPE);
     }
+}
+
+TEST_F(HostileInput, TheLargestLevelNumberIsTheLastLevel)
+{
+    // Were the number to wrap round, the game would go on to this empty level, which never ends.
+    writeLevel("level-2147483648.txt", "");
+    writeLevel("level2147483647.txt", quickLevel());
+    writeLevel("save.txt", "2147483647\n");
+    ASSERT_TRUE(runUntil([this] { return showing<ProcessMenu>(); }));
+    clickButton("CONTINUE");
+    ASSERT_TRUE(runUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }, 1500));
 }

@@ -67,6 +67,20 @@ TEST_F(SaveFileOnDisk, AFailedWriteLeavesTheOldSaveWhole)
     EXPECT_EQ(SaveFile::readLevel(), 4);
 }
 
+TEST_F(SaveFileOnDisk, WhatStandsInTheNewFilesPlaceIsReplacedNeverWrittenThrough)
+{
+    const std::string outside = folder.write("outside.txt", "theirs\n");
+    std::filesystem::create_symlink(outside, folder.file("levels/save.txt.new"));
+    ASSERT_TRUE(SaveFile::writeLevel(6));
+    std::filesystem::create_hard_link(outside, folder.file("levels/save.txt.new"));
+    ASSERT_TRUE(SaveFile::writeLevel(7));
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.file("levels/save.txt")));
+    EXPECT_EQ(content(), "7\n");
+    std::ifstream in(outside);
+    std::string untouched;
+    EXPECT_TRUE(std::getline(in, untouched) && untouched == "theirs");
+}
+
 TEST_F(SaveFileOnDisk, WithoutALevelsFolderNothingIsWrittenAndNothingBreaks)
 {
     std::filesystem::remove_all(folder.file("levels"));

@@ -9,7 +9,9 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 
 using testpictures::Rgba;
 using Colour = GlWindow::Colour;
@@ -143,6 +145,26 @@ TEST_F(TextureManagerTest, PicturesScaledOnlyInWidthKeepTheirTopRowUpright)
     {
         EXPECT_TRUE(near(Colour{255, 0, 0}, window.pixel(x, 63))) << "column " << x;
         EXPECT_TRUE(near(Colour{0, 0, 255}, window.pixel(x, 30))) << "column " << x;
+    }
+}
+
+TEST_F(TextureManagerTest, PicturesBeyondTheLargestSideAreRefusedAsMissing)
+{
+    // The 54 bytes of a picture header claiming 20000 by 20000 pixels: decoded, gigabytes.
+    const std::string claim = folder.file("claim.bmp");
+    std::ofstream(claim, std::ios::binary)
+        .write("BM\x36\0\0\0\0\0\0\0\x36\0\0\0"
+               "\x28\0\0\0\x20\x4e\0\0\x20\x4e\0\0\x01\0\x18\0"
+               "\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0",
+               54);
+    const std::string wide = folder.file("wide.png");
+    testpictures::writeTrueColour(wide, TextureManager::largestPictureSide + 1, 1, 24,
+                                  [](int, int) { return green; });
+    for (const std::string& path : {claim, wide})
+    {
+        Handle<Texture> texture = textures->getTexture(path);
+        EXPECT_EQ(0, texture->width) << path;
+        EXPECT_TRUE(glIsTexture(texture->textureId)) << path;
     }
 }
 

@@ -256,4 +256,32 @@ stop_game
     fail "the user's own save or level file was touched"
 expect_unchanged_install "$moved" "$install_state"
 
+# --- a relative HOME is ignored as a relative XDG_DATA_HOME is; a read-only data home whose older working
+# folder links another installation is played as it stands ------------------------------------------------
+(cd "$WORK/elsewhere" && env -u XDG_DATA_HOME HOME=relative timeout -k 1 10 "$moved/bin/lumora") >"$LAUNCHER_LOG" 2>&1
+grep -q "^lumora: neither XDG_DATA_HOME nor HOME" "$LAUNCHER_LOG" && [ ! -e "$WORK/elsewhere/relative" ] ||
+    fail "with a relative HOME the launcher said: $(cat "$LAUNCHER_LOG")"
+
+read_only=$WORK/read-only/lumora
+mkdir -p "$read_only/levels"
+cp -r "$moved/share/lumora" "$WORK/other-install"
+for name in graphics sounds levels/bg.txt levels/level1.txt; do
+    ln -s "$WORK/other-install/$name" "$read_only/$name"
+done
+chmod -R a+rX "$WORK"
+chmod a-w "$read_only" "$read_only/levels"
+read_only_state=$(find "$read_only" -printf '%P %l\n' | sort)
+runner=()
+# As an ordinary user: root writes anywhere.
+[ "$(id -u)" -eq 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env)
+(cd "$WORK/elsewhere" && exec "${runner[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy \
+    XDG_DATA_HOME="$WORK/read-only" "$moved/bin/lumora") >"$LAUNCHER_LOG" 2>&1 &
+GAME_PID=$!
+wait_window
+[ "$(readlink "/proc/$GAME_PID/cwd")" = "$read_only" ] || fail "the game does not run in the read-only folder"
+grep -q "^lumora: $read_only is read-only" "$LAUNCHER_LOG" || fail "the launcher said: $(cat "$LAUNCHER_LOG")"
+wait_for_text 8 "NEW GAME" 328 400 1 $WHITE
+stop_game
+[ "$(find "$read_only" -printf '%P %l\n' | sort)" = "$read_only_state" ] || fail "the read-only folder changed"
+
 echo "installed, validated and played from the installation: level 1 solved, hearts placed: $((${#hearts[@]} / 3)), save 2"

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <thread>
 
+#include <sys/stat.h>
+
 namespace
 {
 // Half a second of music at the mixer's rate.
@@ -127,9 +129,12 @@ TEST_F(SoundHandlerTest, BrokenFilesPlayNothingAndNeverCrash)
     std::string text;
     while (text.size() < 10000)
         text += "not an mp3 at all\n";
+    // A FIFO would wait for a writer for ever.
+    const std::string fifo = folder.file("fifo.mp3");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     SoundHandler sound;
-    for (const std::string& file :
-         {folder.write("empty.mp3", ""), folder.write("text.mp3", text), copyOf(click, "header.mp3", 0.004)})
+    for (const std::string& file : {folder.write("empty.mp3", ""), folder.write("text.mp3", text),
+                                    copyOf(click, "header.mp3", 0.004), fifo})
     {
         sound.playMusic(file);
         sound.loadSound(file);

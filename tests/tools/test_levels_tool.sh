@@ -82,7 +82,7 @@ expect_status 2 simulate flow.txt --ticks -1
 expect_in "--ticks needs a whole number" "$err"
 expect_status 2 simulate flow.txt --ticks
 expect_in "--ticks needs a value" "$err"
-for bad in grey,1,2 light,1 light,1,2,3 light,x,2 dark,1,2.5; do
+for bad in grey,1,2 light,1 light,1,2,3 light,1,2, light,x,2 dark,1,2.5; do
     expect_status 2 simulate flow.txt --heart "$bad"
     expect_in "--heart needs KIND,X,Y" "$err"
 done
@@ -149,10 +149,25 @@ expect_status 2 check solved.txt missing.txt failing.txt
 expect_in "failing.txt" "$out"
 expect_in "cannot read the level file missing.txt" "$err"
 
+<<<<<<< HEAD
 # --- curve ----------------------------------------------------------------------------------------
 expect_status 1 curve solved.txt failing.txt
 expect_in "BREAK: failing.txt: its solution does not win" "$out"
 expect_status 2 curve solved.txt missing.txt
+=======
+# Only regular files are levels: a folder, a FIFO or an endless device is not read. A picture the system
+# cannot even look at (a link loop, a name too long for the file system) is missing, not a crash.
+mkfifo fifo.txt
+for level in graphics fifo.txt /dev/zero; do
+    expect_status 2 check "$level"
+    expect_in "cannot read the level file $level" "$err"
+done
+ln -s loop.png graphics/loop.png
+printf '%s\nGRAVBODY 1 2 3 4 ./graphics/loop.png 0\nGRAVBODY 1 2 3 4 ./%0300d.png 0\n' "$easy" 0 >strange.txt
+expect_status 0 check strange.txt
+expect_in "missing pictures: ./000" "$out"
+expect_in " ./graphics/loop.png" "$out"
+>>>>>>> hostile
 
 # --- solve ----------------------------------------------------------------------------------------
 printf '%s\n' "$easy" >open.txt
@@ -176,6 +191,13 @@ expect_status 1 solve nohearts.txt --seconds 1
 expect_in "solved without any heart" "$err"
 expect_status 2 solve missing.txt
 expect_in "cannot read the level file" "$err"
+
+# The time given holds even when a single play of the level takes longer.
+awk 'BEGIN { print "GENERATOR 50 300 3 0 100"
+    for (i = 0; i < 100000; i++) print "GRAVBODY", 100 + i % 600, 100 + int(i / 600) % 400, 1, 0, "x", 0 }' >huge.txt
+started=$SECONDS
+expect_status 1 solve huge.txt --seconds 1
+[ $((SECONDS - started)) -le 4 ] || fail "solve --seconds 1 took $((SECONDS - started)) s on 100,000 bodies"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures failures"

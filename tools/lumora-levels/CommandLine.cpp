@@ -27,8 +27,9 @@ std::optional<HeartPlacement> readHeart(const std::string& text)
     std::string x;
     std::string y;
     std::string extra;
+    // A fourth field, even an empty one after a trailing comma (which getline does not report), is too many.
     if (!std::getline(fields, kind, ',') || !std::getline(fields, x, ',') || !std::getline(fields, y, ',') ||
-        std::getline(fields, extra))
+        std::getline(fields, extra) || text.back() == ',')
         return std::nullopt;
     const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
     const std::optional<int> xRead = parseInteger(x);

@@ -7,6 +7,7 @@
 
 #include "engine/Handle.h"
 #include "game/ProcessPlay.h"
+#include "platform/RegularFile.h"
 #include "world/LevelReport.h"
 #include "world/World.h"
 
@@ -32,7 +33,7 @@ LevelCheck::LevelCheck(std::string level) : levelFile(std::move(level)) {}
 
 LevelCheck::Verdict LevelCheck::run(std::ostream& out, std::ostream& errors) const
 {
-    if (!std::ifstream(levelFile))
+    if (!platform::isRegularFile(levelFile) || !std::ifstream(levelFile))
     {
         errors << "lumora-levels: cannot read the level file " << levelFile << '\n';
         return Verdict::Unreadable;
@@ -90,8 +91,9 @@ void LevelCheck::describeReading(std::ostream& out, const LevelReport& report)
 void LevelCheck::describeMissingPictures(std::ostream& out, const World& world)
 {
     std::set<std::string> missing;
+    std::error_code unreachable;
     for (const GravBody& body : world.getBodies())
-        if (!std::filesystem::is_regular_file(body.textureName))
+        if (!std::filesystem::is_regular_file(body.textureName, unreachable))
             missing.insert(body.textureName);
     out << "  missing pictures:";
     if (missing.empty())

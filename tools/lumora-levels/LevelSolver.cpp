@@ -31,7 +31,7 @@ void LevelSolver::search(std::chrono::seconds time, std::optional<int> trialsAll
     trialLimit = trialsAllowed;
     trials = 0;
     best.clear();
-    bestOutcome = play.play(best, PacedPlay::Ending::AtFlowEnd);
+    bestOutcome = play.play(best, PacedPlay::Ending::AtFlowEnd, deadline);
     ++trials;
     if (bestOutcome.solved)
         return;
@@ -73,7 +73,7 @@ int LevelSolver::getTrials() const
 
 PlayOutcome LevelSolver::tryPlacement(const std::vector<HeartPlacement>& hearts)
 {
-    const PlayOutcome outcome = play.play(hearts, PacedPlay::Ending::AtFlowEnd);
+    const PlayOutcome outcome = play.play(hearts, PacedPlay::Ending::AtFlowEnd, deadline);
     ++trials;
     if (isBetter(outcome, hearts.size(), bestOutcome, best.size()))
     {

@@ -9,7 +9,8 @@
 
 PacedPlay::PacedPlay(std::string level) : levelFile(std::move(level)) {}
 
-PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending ending) const
+PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending ending,
+                            std::optional<std::chrono::steady_clock::time_point> deadline) const
 {
     Simulation simulation(levelFile);
     PlayOutcome outcome;
@@ -38,6 +39,8 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
             outcome.outOfReach = true;
             break;
         }
+        if (deadline && std::chrono::steady_clock::now() >= *deadline)
+            break;
     }
     return outcome;
 }

@@ -3,6 +3,8 @@
 #include "HeartPlacement.h"
 #include "PlayOutcome.h"
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +28,11 @@ public:
         AtFlowEnd
     };
 
-    // Plays from a fresh load until the flow is over or the limit is met, or the goal is reached.
-    PlayOutcome play(const std::vector<HeartPlacement>& hearts, Ending ending = Ending::AtGoal) const;
+    // Plays from a fresh load until the flow is over or the limit is met, or the goal is reached; when a
+    // deadline is given, also stops at the first step that ends after it, so that one play of a huge level
+    // cannot overrun a time budget.
+    PlayOutcome play(const std::vector<HeartPlacement>& hearts, Ending ending = Ending::AtGoal,
+                     std::optional<std::chrono::steady_clock::time_point> deadline = std::nullopt) const;
 
 private:
     std::string levelFile;

@@ -8,11 +8,13 @@
 
 #include "engine/Core.h"
 #include "game/ProcessPlay.h"
+#include "platform/RegularFile.h"
 #include "sound/AudioDevice.h"
 #include "world/World.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -26,9 +28,10 @@ constexpr int exitUsage = 2;
 // How far off a person's click may land, in field units, when the tool tells how forgiving a solution is.
 constexpr int nudgeUnits = 5;
 
+// Only a regular file is a level: a folder reads as empty, a FIFO or a device could block or never end.
 bool isReadable(const std::string& levelFile)
 {
-    if (std::ifstream(levelFile))
+    if (platform::isRegularFile(levelFile) && std::ifstream(levelFile))
         return true;
     std::cerr << "lumora-levels: cannot read the level file " << levelFile << '\n';
     return false;
@@ -194,7 +197,16 @@ int main(int argc, char** argv)
         std::cerr << "lumora-levels: " << error << "\n" << CommandLine::usage();
         return exitUsage;
     }
-    const int status = run(*line);
+    int status = exitUsage;
+    try
+    {
+        status = run(*line);
+    }
+    catch (const std::exception& failure)
+    {
+        // Whatever the system refuses on the way (memory, a file) ends the run with a reason, not an abort.
+        std::cerr << "lumora-levels: " << failure.what() << '\n';
+    }
     Core::destroy();
     return status;
 }
