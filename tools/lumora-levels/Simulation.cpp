@@ -49,13 +49,3 @@ const World& Simulation::getWorld() const
 {
     return *world;
 }
-
-bool Simulation::isFlowOver() const
-{
-    if (!world->getParticles().empty())
-        return false;
-    for (const Generator& generator : world->getGenerators())
-        if (generator.remaining > 0)
-            return false;
-    return true;
-}

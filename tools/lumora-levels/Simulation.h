@@ -33,8 +33,6 @@ public:
 
     int getSteps() const;
     const World& getWorld() const;
-    // True once every generator is spent and no particle is left: no later step can change a count.
-    bool isFlowOver() const;
 
 private:
     Handle<World> world;
