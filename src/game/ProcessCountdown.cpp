@@ -7,7 +7,7 @@
 #include "game/LevelFileName.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
-#include "widgets/GeneratorSign.h"
+#include "widgets/GeneratorSigns.h"
 #include "world/LevelCaption.h"
 #include "world/World.h"
 
@@ -44,10 +44,7 @@ void ProcessCountdown::start()
 void ProcessCountdown::stop()
 {
     caption.hide();
-    Handle<Interface> interface = Core::instance()->getInterface();
-    for (const Handle<Widget>& sign : signs)
-        interface->removeWidget(sign);
-    signs.clear();
+    Core::instance()->getInterface()->removeWidget(signs);
     ProcessOverlay::stop();
 }
 
@@ -94,15 +91,8 @@ void ProcessCountdown::showCaption()
     caption.show(captionTop);
 }
 
-// Generators with nothing to release never start a flow, so they get no sign.
 void ProcessCountdown::showGeneratorSigns()
 {
-    Handle<Interface> interface = Core::instance()->getInterface();
-    for (const Generator& generator : Core::instance()->getWorld()->getGenerators())
-    {
-        if (generator.remaining <= 0)
-            continue;
-        signs.push_back(new GeneratorSign(generator.position, generator.velocity));
-        interface->addWidget(signs.back());
-    }
+    signs = new GeneratorSigns(Core::instance()->getWorld()->getGenerators());
+    Core::instance()->getInterface()->addWidget(signs);
 }

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+class GeneratorSigns;
 class LevelCaption;
-class Widget;
 
 // Opens every level: "LEVEL n STARTING IN s" for s = 2, 1, 0, one step a second, then ends and the
 // game screen starts the play phase. A late frame is not made up: each step waits a full second from
@@ -64,5 +64,5 @@ private:
     std::uint32_t lastTime = 0;
     int secondsLeft = firstSecond;
     TextCard caption;
-    std::vector<Handle<Widget>> signs;
+    Handle<GeneratorSigns> signs;
 };

@@ -1,4 +1,4 @@
-#include "widgets/GeneratorSign.h"
+#include "widgets/GeneratorSigns.h"
 
 #include "engine/Core.h"
 #include "graphics/Texture.h"
@@ -13,7 +13,7 @@
 namespace
 {
 constexpr int ringSegments = 32;
-constexpr float arrowStart = GeneratorSign::ringRadius + 3;
+constexpr float arrowStart = GeneratorSigns::ringRadius + 3;
 constexpr float headLength = 10;
 constexpr float headHalfWidth = 6;
 constexpr float strokeHalfWidth = 1.1f;
@@ -26,36 +26,46 @@ constexpr float pink[] = {1.0f, 0.6f, 0.78f, 0.95f};
 constexpr float edge[] = {0.08f, 0.04f, 0.18f, 0.8f};
 } // namespace
 
-GeneratorSign::GeneratorSign(Vector3 generatorPosition, Vector3 generatorVelocity)
-    : position(generatorPosition), pointing(generatorVelocity.length() > 0)
+GeneratorSigns::GeneratorSigns(const std::vector<Generator>& generators)
 {
-    if (pointing)
-        angle = std::atan2(generatorVelocity.y, generatorVelocity.x) * 180 / pi;
+    for (const Generator& generator : generators)
+    {
+        if (generator.remaining <= 0)
+            continue;
+        const Vector3& velocity = generator.velocity;
+        const bool pointing = velocity.length() > 0;
+        const float angle = pointing ? std::atan2(velocity.y, velocity.x) * 180 / pi : 0;
+        signs.push_back(Sign{generator.position, angle, pointing});
+    }
 }
 
-void GeneratorSign::draw()
+void GeneratorSigns::draw()
 {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glPushMatrix();
-    glTranslatef(position.x, position.y, 0);
-    glRotatef(angle, 0, 0, 1);
+    // Every edge first, so that signs standing close together merge rather than cut into each other.
     glColor4fv(edge);
-    drawShapes(edgeGrowth);
-    glColor4fv(pink);
-    drawShapes(0);
-    drawHeart();
-    glPopMatrix();
+    for (const Sign& sign : signs)
+        drawShapes(sign, edgeGrowth);
+    for (const Sign& sign : signs)
+    {
+        glColor4fv(pink);
+        drawShapes(sign, 0);
+        drawHeart(sign);
+    }
     glDisable(GL_BLEND);
     glColor4f(1, 1, 1, 1);
 }
 
-void GeneratorSign::handleEvent(Event&) {}
+void GeneratorSigns::handleEvent(Event&) {}
 
-// In the sign's own frame: the generator at the origin, the velocity along +x. The shapes are filled, so
-// they join without gaps at any size; `grow` widens every stroke on each side, for the dark edge.
-void GeneratorSign::drawShapes(float grow) const
+// The shapes are filled, so they join without gaps at any size; `grow` widens every stroke on each side,
+// for the dark edge.
+void GeneratorSigns::drawShapes(const Sign& sign, float grow)
 {
+    glPushMatrix();
+    glTranslatef(sign.position.x, sign.position.y, 0);
+    glRotatef(sign.angle, 0, 0, 1);
     const float inner = ringRadius - strokeHalfWidth - grow;
     const float outer = ringRadius + strokeHalfWidth + grow;
     glBegin(GL_QUAD_STRIP);
@@ -66,8 +76,14 @@ void GeneratorSign::drawShapes(float grow) const
         glVertex3f(outer * std::cos(turn), outer * std::sin(turn), 0);
     }
     glEnd();
-    if (!pointing)
-        return;
+    if (sign.pointing)
+        drawArrow(grow);
+    glPopMatrix();
+}
+
+// In the sign's own frame: the generator at the origin, the velocity along +x.
+void GeneratorSigns::drawArrow(float grow)
+{
     const float headBase = arrowLength - headLength;
     const float shaft = strokeHalfWidth + grow;
     glBegin(GL_QUADS);
@@ -85,10 +101,10 @@ void GeneratorSign::drawShapes(float grow) const
 }
 
 // The particle picture, upright whatever the arrow's direction.
-void GeneratorSign::drawHeart() const
+void GeneratorSigns::drawHeart(const Sign& sign)
 {
     glPushMatrix();
-    glRotatef(-angle, 0, 0, 1);
+    glTranslatef(sign.position.x, sign.position.y, 0);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D,
