@@ -1,7 +1,8 @@
 #!/bin/bash
 # Remakes the README's pictures from a real run of the game on a private X server:
-#   docs/screenshots/menu.png  the menu over its backdrop
-#   docs/screenshots/play.png  a level in play, hearts placed and the flow bending into the planet
+#   docs/screenshots/menu.png       the menu over its backdrop
+#   docs/screenshots/countdown.png  level 1 about to start: its title and hint, and its generator's sign
+#   docs/screenshots/play.png       a level in play, hearts placed and the flow bending into the planet
 # Usage: tools/screenshots.sh GAME [LEVEL KIND X Y [KIND X Y]...]
 # GAME is a built game binary; nothing is built here. The play picture shows LEVEL with the given hearts,
 # placed one a second the way a player clicks (KIND light or dark, X and Y in field units with y up), and
@@ -53,6 +54,13 @@ wait_for_text 6 "NEW GAME" 328 400 1 $WHITE
 sleep 0.3
 screenshot "$out/menu.png"
 
+# NEW GAME opens level 1 with its countdown; Escape goes back to the menu, the save untouched.
+click_at 400 380
+wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+cp "$SHOT" "$out/countdown.png"
+press_key Escape
+wait_for_text 3 "CONTINUE" 328 360 1 $WHITE
+
 # CONTINUE opens the level named in the save; play starts when the countdown has gone.
 click_at 400 340
 wait_for_text 3 "LEVEL $level STARTING IN" 200 300 1.2 $MAGENTA
@@ -72,7 +80,7 @@ for _ in $(seq 100); do
     if "$PYTHON" -c "import sys; sys.exit(0 if float(sys.argv[1]) >= float(sys.argv[2]) else 1)" \
         "$(meter_filled)" "$meter_share"; then
         cp "$SHOT" "$out/play.png"
-        echo "wrote $out/menu.png and $out/play.png"
+        echo "wrote $out/menu.png, $out/countdown.png and $out/play.png"
         exit 0
     fi
     sleep 0.1

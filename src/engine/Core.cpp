@@ -87,7 +87,7 @@ void Core::init()
     running = true;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     world->load("./levels/bg.txt");
-    font = new Font("./graphics/font.png", "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./");
+    font = new Font("./graphics/font.png", Font::gameAlphabet);
     processManager->start();
     soundHandler->playMusic("./sounds/theme.mp3");
     soundHandler->loadSound("./sounds/click.mp3");

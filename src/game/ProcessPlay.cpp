@@ -10,6 +10,13 @@
 
 #include <SDL.h>
 
+namespace
+{
+// The overlays' look.
+constexpr float outOfParticlesScale = 1.2f;
+const Vector3 outOfParticlesColour(1, 0, 1);
+} // namespace
+
 void ProcessPlay::start()
 {
     Process::start();
@@ -25,6 +32,7 @@ void ProcessPlay::stop()
     events->removeListener(this, Tick);
     events->removeListener(this, MouseUp);
     events->removeListener(Core::instance()->getWorld(), Tick);
+    outOfParticles.hide();
     Process::stop();
 }
 
@@ -33,7 +41,10 @@ void ProcessPlay::handleEvent(Event& event)
     if (event.type == MouseUp)
         placeHeart(event);
     else if (event.type == Tick)
+    {
         checkGoal();
+        checkFlowOver();
+    }
 }
 
 void ProcessPlay::placeHeart(const Event& mouseUp)
@@ -61,4 +72,14 @@ void ProcessPlay::checkGoal()
     reached.addObject(this);
     Core::instance()->getEventManager()->post(reached);
     finished = true;
+}
+
+void ProcessPlay::checkFlowOver()
+{
+    Handle<World> world = Core::instance()->getWorld();
+    if (finished || outOfParticles.isShown() || !world->isFlowOver() ||
+        world->getCapturedCount() >= levelGoal)
+        return;
+    outOfParticles.addLine(outOfParticlesText, outOfParticlesScale, outOfParticlesColour);
+    outOfParticles.show(outOfParticlesTop);
 }

@@ -1,17 +1,22 @@
 #pragma once
 
 #include "engine/Process.h"
+#include "game/TextCard.h"
 
 // The play phase of one level. While it runs, and only then, the World receives Tick and simulates;
 // released mouse buttons place hearts (left light, right dark) at the pointer, except over the bottom
 // bar; and once the world has captured the level's goal it posts LevelGoalReached, carrying this
 // process, and ends itself. Its stop() takes the World off Tick again, so the field stays frozen until
-// the next play phase.
+// the next play phase. Once the flow is over short of the goal it says so, and the message stays until
+// the phase ends (restart or leaving).
 class ProcessPlay : public Process
 {
 public:
     // Particles the planets must capture to complete a level; also the meter's full scale.
     static constexpr int levelGoal = 70;
+    // Shown where the countdown line stood once the level can no longer be completed.
+    static constexpr char outOfParticlesText[] = "OUT OF PARTICLES: RESTART LEVEL";
+    static constexpr float outOfParticlesTop = 300;
 
     void start() override;
     void stop() override;
@@ -20,4 +25,7 @@ public:
 private:
     void placeHeart(const Event& mouseUp);
     void checkGoal();
+    void checkFlowOver();
+
+    TextCard outOfParticles;
 };

@@ -11,6 +11,8 @@
 class Font : public Object
 {
 public:
+    // The characters of the game's own font picture, in cell order; no other character can be drawn.
+    static constexpr char gameAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./";
     static constexpr int glyphWidthPixels = 18;
     static constexpr int glyphHeightPixels = 40;
     // Returned by cellIndex for a character the alphabet lacks.

@@ -94,6 +94,16 @@ void World::placeHeart(int x, int y, float radius, float strength, const std::st
         GravBody(Vector3(static_cast<float>(x), static_cast<float>(y), 0), radius, strength, image, 0));
 }
 
+bool World::isFlowOver() const
+{
+    if (!particles.empty())
+        return false;
+    for (const Generator& generator : generators)
+        if (generator.remaining > 0)
+            return false;
+    return true;
+}
+
 int World::getCapturedCount() const
 {
     return capturedCount;

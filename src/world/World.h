@@ -73,6 +73,10 @@ public:
     // and plays the click; with that supply used up nothing happens at all. Any other image just adds.
     void placeHeart(int x, int y, float radius, float strength, const std::string& image);
 
+    // True once every generator is spent and no particle is left in the field: no later step can change
+    // the captured count.
+    bool isFlowOver() const;
+
     int getCapturedCount() const;
     int getLightHearts() const;
     int getDarkHearts() const;

@@ -61,7 +61,9 @@ def check_text(shot, font_path, text, x, y, scale, wanted):
         if character not in ALPHABET:
             continue
         cell = glyph_cell(font, ALPHABET.index(character))
-        left = int(GLYPH_WIDTH * scale * i + x)
+        # In single precision, as the game computes it: at a scale such as 0.7 the last bit decides the
+        # whole pixel a glyph starts on.
+        left = int(np.float32(GLYPH_WIDTH) * np.float32(scale) * np.float32(i) + np.float32(x))
         columns = np.arange(left, int(left + width))
         field_rows = np.arange(int(y - height), y)
         column_grid, row_grid = np.meshgrid(columns, field_rows)

@@ -1,9 +1,16 @@
 #!/bin/bash
 # The whole game through the real binary, driven like a player with the pointer and the keyboard and
-# checked on screen: the logo, the menu, hovering, a new game with its display and countdown, hearts,
-# RESTART LEVEL, Escape, levels completed one after another, the congratulations, CONTINUE and QUIT.
+# checked on screen: the logo, the menu, hovering, a new game with its display and countdown (the level's
+# title and hint, the generator's sign), hearts, the level running dry, RESTART LEVEL, Escape, levels
+# completed one after another, the congratulations, CONTINUE and QUIT.
 # LUMORA_GAME may name a sanitizer build, with its settings in GAME_ENVIRONMENT.
 . "$(dirname "$0")/lib.sh"
+
+# Pink pixels of the ring that the countdown draws round level 1's generator at (60, 475): its top arc,
+# above the path of the flow.
+sign_pixels() {
+    "$PYTHON" "$E2E_DIR/screen.py" count "$SHOT" 50 481 71 490 255 153 199 50
+}
 
 start_display
 prepare_data
@@ -46,9 +53,19 @@ wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
 expect_text "5" 110 50 0.7 $WHITE
 expect_text "5" 210 50 0.7 $WHITE
 expect_text "RESTART LEVEL" 600 50 0.7 $WHITE
+# Above the countdown, the title and hint from the level's remarks, centred: upper-cased, the apostrophe
+# dropped, the hint wrapped. The generator is marked.
+expect_text "DRY RUN" 337 575 1 $MAGENTA
+expect_text "ITS A DRY RUN: THE FLOW PASSES THE PLANET AND LEAVES THE" 47 535 0.7 $WHITE
+expect_text "FIELD, SO RESTART." 287 507 0.7 $WHITE
+[ "$(sign_pixels)" -ge 20 ] || fail "no sign on the generator during the countdown"
 cp "$SHOT" "$WORK/before-hearts.png"
-# Play begins when the countdown's text has gone, about three seconds after the level started.
+# Play begins when the countdown's text has gone, about three seconds after the level started; the
+# caption and the sign go with it, and nothing says the level is lost while the flow runs.
 wait_for_text_gone 6 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+text_shown "DRY RUN" 337 575 1 $MAGENTA && fail "the title stayed after the countdown"
+[ "$(sign_pixels)" -le 2 ] || fail "the generator's sign stayed after the countdown"
+text_shown "OUT OF" 65 300 1.2 $MAGENTA && fail "the level was called lost as play began"
 
 # Hearts during play: a light one on the left button, a dark one on the right.
 click_at 200 150 1
@@ -60,9 +77,13 @@ wait_for_text 2 "4" 210 50 0.7 $WHITE
 "$PYTHON" "$E2E_DIR/screen.py" same "$SHOT" "$WORK/before-hearts.png" 580 130 620 170 &&
     fail "no dark heart drawn at (600, 150)"
 
+# The slow particles pass the planet and leave the field: once the last is gone the level says it is lost.
+wait_for_text 12 "OUT OF PARTICLES: RESTART LEVEL" 65 300 1.2 $MAGENTA
+
 # RESTART LEVEL: the level loads again with every heart back, and counts down again.
 click_at 680 36
 wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+text_shown "OUT OF" 65 300 1.2 $MAGENTA && fail "the lost level's message outlived RESTART LEVEL"
 wait_for_text 2 "5" 110 50 0.7 $WHITE
 expect_text "5" 210 50 0.7 $WHITE
 "$PYTHON" "$E2E_DIR/screen.py" same "$SHOT" "$WORK/before-hearts.png" 580 130 620 170 ||

@@ -119,6 +119,7 @@ expect_in "without hearts: not solved, 0 of 70 captured" "$out"
 expect_in "solution: SOLUTION dark 410 265" "$out"
 expect_in "replay: solved at step" "$out"
 expect_in "verdict: fine" "$out"
+expect_in "warning: no TITLE line in the remarks" "$out"
 
 printf '%s\n//REMARKS\nSOLUTION light 10 10\n' "$easy" >failing.txt
 expect_status 1 check failing.txt
@@ -141,6 +142,22 @@ expect_in "record cut short: GRAVBODY number 2 at its spin" "$out"
 expect_in "missing pictures: ./graphics/moon.png" "$out"
 expect_in "bodies: 2, planets: 1" "$out"
 
+# The title and hint that the countdown shows, and what keeps them from showing as written.
+cat >captioned.txt <<LEVEL
+$easy
+//REMARKS
+TITLE  First light
+HINT Don't place 2 hearts -- one will do.
+LEVEL
+expect_status 0 check captioned.txt
+expect_in "title: FIRST LIGHT" "$out"
+expect_in "hint: DONT PLACE 2 HEARTS ONE WILL DO." "$out"
+expect_in "warning: the HINT loses characters the font cannot draw: '-" "$out"
+case "$out" in *"no TITLE"* | *"no HINT"* | *"TITLE loses"*) fail "captioned.txt: $out" ;; esac
+printf '%s\n//REMARKS\nTITLE Long\nHINT %s\n' "$easy" "$(printf 'WORD %.0s' $(seq 100))" >long.txt
+expect_status 0 check long.txt
+expect_in "warning: the HINT takes 10 lines of 57 characters, only 7 are shown" "$out"
+
 # Every file is checked; the worst verdict sets the status.
 expect_status 1 check solved.txt failing.txt
 expect_in "solved.txt" "$out"
@@ -149,12 +166,6 @@ expect_status 2 check solved.txt missing.txt failing.txt
 expect_in "failing.txt" "$out"
 expect_in "cannot read the level file missing.txt" "$err"
 
-<<<<<<< HEAD
-# --- curve ----------------------------------------------------------------------------------------
-expect_status 1 curve solved.txt failing.txt
-expect_in "BREAK: failing.txt: its solution does not win" "$out"
-expect_status 2 curve solved.txt missing.txt
-=======
 # Only regular files are levels: a folder, a FIFO or an endless device is not read. A picture the system
 # cannot even look at (a link loop, a name too long for the file system) is missing, not a crash.
 mkfifo fifo.txt
@@ -167,7 +178,11 @@ printf '%s\nGRAVBODY 1 2 3 4 ./graphics/loop.png 0\nGRAVBODY 1 2 3 4 ./%0300d.pn
 expect_status 0 check strange.txt
 expect_in "missing pictures: ./000" "$out"
 expect_in " ./graphics/loop.png" "$out"
->>>>>>> hostile
+
+# --- curve ----------------------------------------------------------------------------------------
+expect_status 1 curve solved.txt failing.txt
+expect_in "BREAK: failing.txt: its solution does not win" "$out"
+expect_status 2 curve solved.txt missing.txt
 
 # --- solve ----------------------------------------------------------------------------------------
 printf '%s\n' "$easy" >open.txt

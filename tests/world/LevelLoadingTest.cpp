@@ -1,4 +1,5 @@
 #include "support/TempFolder.h"
+#include "world/LevelCaption.h"
 #include "world/LevelReport.h"
 #include "world/World.h"
 
@@ -189,4 +190,17 @@ TEST_F(LevelLoading, ARecordCutShortIsKeptWithItsUnreadValuesZeroAndEndsTheReadi
     ASSERT_EQ(world.getGenerators().size(), 2u);
     EXPECT_EQ(valuesOf(generator(1)), Values(7, 8, 9, 0, 0));
     EXPECT_EQ(cutShort(), "GENERATOR 2 vy");
+}
+
+TEST_F(LevelLoading, TheCaptionIsTheRemarksFirstTitleAndHintAsTheFontDrawsThem)
+{
+    const LevelCaption caption = LevelCaption::readFrom(folder.write(
+        "level.txt", "GENERATOR 1 2 3 4 5 TITLE Outside\n//REMARKS\nA TITLE in prose\n"
+                     "  TITLE\tFirst  light \nHINT It's a left-click, (\xC3\xA9) ok?\nTITLE Second\n"));
+    EXPECT_EQ(caption.getTitle(), "First  light");
+    EXPECT_EQ(LevelCaption::drawable(caption.getTitle()), "FIRST LIGHT");
+    EXPECT_EQ(LevelCaption::drawable(caption.getHint()), "ITS A LEFTCLICK, OK?");
+    EXPECT_EQ(LevelCaption::lostCharacters(caption.getHint()), "'-(\xC3\xA9)");
+    EXPECT_EQ(LevelCaption::wrap("AAA BBB CCCCCCCCC D", 7),
+              (std::vector<std::string>{"AAA BBB", "CCCCCCC", "CC D"}));
 }

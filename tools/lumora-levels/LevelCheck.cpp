@@ -6,8 +6,10 @@
 #include "Solution.h"
 
 #include "engine/Handle.h"
+#include "game/ProcessCountdown.h"
 #include "game/ProcessPlay.h"
 #include "platform/RegularFile.h"
+#include "world/LevelCaption.h"
 #include "world/LevelReport.h"
 #include "world/World.h"
 
@@ -45,6 +47,7 @@ LevelCheck::Verdict LevelCheck::run(std::ostream& out, std::ostream& errors) con
     describeContents(out, *world);
     describeReading(out, report);
     describeMissingPictures(out, *world);
+    describeCaption(out, report.remarks);
     const bool needsHearts = checkWithoutHearts(out);
     const bool solutionHolds = checkSolution(out, Solution::findIn(report.remarks));
     const bool fine = needsHearts && solutionHolds;
@@ -101,6 +104,36 @@ void LevelCheck::describeMissingPictures(std::ostream& out, const World& world)
     for (const std::string& name : missing)
         out << ' ' << (name.empty() ? "(no name)" : name);
     out << '\n';
+}
+
+void LevelCheck::describeCaption(std::ostream& out, const std::string& remarks)
+{
+    const LevelCaption caption = LevelCaption::findIn(remarks);
+    describeCaptionText(out, "title", LevelCaption::titleKeyword, caption.getTitle(),
+                        ProcessCountdown::titleLines(caption), ProcessCountdown::titleColumns);
+    describeCaptionText(out, "hint", LevelCaption::hintKeyword, caption.getHint(),
+                        ProcessCountdown::hintLines(caption), ProcessCountdown::hintColumns);
+}
+
+void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const char* keyword,
+                                     const std::string& text, const std::vector<std::string>& lines,
+                                     std::size_t columns)
+{
+    out << "  " << name << ":";
+    if (lines.empty())
+        out << " none";
+    for (const std::string& line : lines)
+        out << (lines.size() > 1 ? "\n    " : " ") << line;
+    out << '\n';
+    if (text.empty())
+        out << "  warning: no " << keyword << " line in the remarks\n";
+    const std::string lost = LevelCaption::lostCharacters(text);
+    if (!lost.empty())
+        out << "  warning: the " << keyword << " loses characters the font cannot draw: " << lost << '\n';
+    const std::size_t allLines = LevelCaption::wrap(LevelCaption::drawable(text), columns).size();
+    if (allLines > lines.size())
+        out << "  warning: the " << keyword << " takes " << allLines << " lines of " << columns
+            << " characters, only " << lines.size() << " are shown\n";
 }
 
 bool LevelCheck::checkWithoutHearts(std::ostream& out) const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class Solution;
 class World;
@@ -9,8 +11,8 @@ struct LevelReport;
 struct PlayOutcome;
 
 // Checks one level file for its designer: what it holds, what went wrong in reading it, which body
-// pictures are missing, whether it is solved without any heart, and whether the solution recorded in its
-// remarks still completes it.
+// pictures are missing, what its title and hint show during the countdown, whether it is solved without
+// any heart, and whether the solution recorded in its remarks still completes it.
 class LevelCheck
 {
 public:
@@ -33,6 +35,12 @@ private:
     static void describeReading(std::ostream& out, const LevelReport& report);
     // Pictures are looked for where the game looks: relative to the working folder.
     static void describeMissingPictures(std::ostream& out, const World& world);
+    // Warns of a missing line, of characters the font cannot draw and of lines beyond what is shown.
+    static void describeCaption(std::ostream& out, const std::string& remarks);
+    // `name` heads the report's line, `keyword` is the line's keyword in the remarks.
+    static void describeCaptionText(std::ostream& out, const char* name, const char* keyword,
+                                    const std::string& text, const std::vector<std::string>& lines,
+                                    std::size_t columns);
     bool checkWithoutHearts(std::ostream& out) const;
     bool checkSolution(std::ostream& out, const Solution& solution) const;
 

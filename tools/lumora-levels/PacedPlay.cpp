@@ -29,7 +29,7 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
             if (ending == Ending::AtGoal)
                 break;
         }
-        if (simulation.isFlowOver())
+        if (simulation.getWorld().isFlowOver())
         {
             outcome.flowOver = true;
             break;

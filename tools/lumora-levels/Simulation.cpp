@@ -51,16 +51,6 @@ const World& Simulation::getWorld() const
     return *world;
 }
 
-bool Simulation::isFlowOver() const
-{
-    if (!world->getParticles().empty())
-        return false;
-    for (const Generator& generator : world->getGenerators())
-        if (generator.remaining > 0)
-            return false;
-    return true;
-}
-
 int Simulation::countCapturable() const
 {
     int capturable = world->getCapturedCount() + static_cast<int>(world->getParticles().size());

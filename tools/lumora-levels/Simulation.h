@@ -33,8 +33,6 @@ public:
 
     int getSteps() const;
     const World& getWorld() const;
-    // True once every generator is spent and no particle is left: no later step can change a count.
-    bool isFlowOver() const;
     // The most the captured count can ever reach: what is captured, what flows and what is still to come.
     int countCapturable() const;
 

@@ -1,0 +1,149 @@
+#include "world/LevelCaption.h"
+
+#include "graphics/Font.h"
+#include "platform/RegularFile.h"
+#include "world/Generator.h"
+#include "world/GravBody.h"
+#include "world/LevelReader.h"
+#include "world/LevelReport.h"
+
+#include <cassert>
+#include <cstring>
+#include <fstream>
+#include <locale>
+#include <sstream>
+
+namespace
+{
+// Only the ASCII blanks: a byte of a multi-byte character is never taken for one.
+bool isBlank(char character)
+{
+    return character == ' ' || character == '\t' || character == '\n' || character == '\r' ||
+           character == '\v' || character == '\f';
+}
+
+char upperCase(char character)
+{
+    return character >= 'a' && character <= 'z' ? static_cast<char>(character - 'a' + 'A') : character;
+}
+
+bool isInFont(char character)
+{
+    return character != '\0' && std::strchr(Font::gameAlphabet, character) != nullptr;
+}
+
+std::string trimmed(const std::string& text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+} // namespace
+
+LevelCaption LevelCaption::findIn(const std::string& remarks)
+{
+    LevelCaption caption;
+    std::istringstream lines(remarks);
+    std::string line;
+    while (std::getline(lines, line))
+    {
+        std::istringstream words(line);
+        std::string first;
+        if (!(words >> first))
+            continue;
+        std::string rest;
+        std::getline(words, rest);
+        if (first == titleKeyword && caption.title.empty())
+            caption.title = trimmed(rest);
+        else if (first == hintKeyword && caption.hint.empty())
+            caption.hint = trimmed(rest);
+    }
+    return caption;
+}
+
+LevelCaption LevelCaption::readFrom(const std::string& levelFile)
+{
+    std::ifstream file;
+    file.imbue(std::locale::classic());
+    if (platform::isRegularFile(levelFile))
+        file.open(levelFile);
+    LevelReport report;
+    std::vector<Generator> generators;
+    std::vector<GravBody> bodies;
+    LevelReader(file, &report).read(generators, bodies);
+    return findIn(report.remarks);
+}
+
+const std::string& LevelCaption::getTitle() const
+{
+    return title;
+}
+
+const std::string& LevelCaption::getHint() const
+{
+    return hint;
+}
+
+std::string LevelCaption::drawable(const std::string& text)
+{
+    std::string result;
+    bool blankPending = false;
+    for (char character : text)
+    {
+        if (isBlank(character))
+        {
+            blankPending = !result.empty();
+            continue;
+        }
+        const char upper = upperCase(character);
+        if (!isInFont(upper))
+            continue;
+        if (blankPending)
+            result += ' ';
+        blankPending = false;
+        result += upper;
+    }
+    return result;
+}
+
+std::string LevelCaption::lostCharacters(const std::string& text)
+{
+    std::string lost;
+    for (char character : text)
+        if (!isBlank(character) && !isInFont(upperCase(character)) &&
+            lost.find(character) == std::string::npos)
+            lost += character;
+    return lost;
+}
+
+std::vector<std::string> LevelCaption::wrap(const std::string& text, std::size_t columns)
+{
+    assert(columns > 0 && "a line holds at least one character");
+    std::vector<std::string> lines;
+    std::istringstream words(text);
+    std::string word;
+    std::string line;
+    while (words >> word)
+    {
+        if (!line.empty() && line.size() + 1 + word.size() <= columns)
+        {
+            line += ' ' + word;
+            continue;
+        }
+        if (!line.empty())
+            lines.push_back(line);
+        while (word.size() > columns)
+        {
+            lines.push_back(word.substr(0, columns));
+            word.erase(0, columns);
+        }
+        line = word;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    return lines;
+}
