@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/FramePacer.h"
+#include "engine/WindowScale.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "platform/FullscreenQuestion.h"
@@ -25,7 +26,10 @@ void MainLoop::startUp()
 {
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
     setGlAttributes();
-    openVideo(platform::askFullscreen());
+    const bool fullscreen = platform::askFullscreen();
+    pixelScale = fullscreen ? 1 : WindowScale::forThisDesktop();
+    input.setPixelScale(pixelScale);
+    openVideo(fullscreen, pixelScale);
     Core::instance()->init();
     setUpProjection();
 }
@@ -43,10 +47,11 @@ void MainLoop::setGlAttributes()
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
 }
 
-void MainLoop::openVideo(bool fullscreen)
+void MainLoop::openVideo(bool fullscreen, int scale)
 {
     const Uint32 flags = fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL;
-    SDL_SetVideoMode(windowWidth, windowHeight, windowBitsPerPixel, flags);
+    const int factor = fullscreen ? 1 : scale;
+    SDL_SetVideoMode(windowWidth * factor, windowHeight * factor, windowBitsPerPixel, flags);
     SDL_WM_SetCaption("Lumora", nullptr);
 }
 
@@ -78,10 +83,39 @@ void MainLoop::postNextInput()
 
 void MainLoop::drawFrame()
 {
+    Handle<World> world = Core::instance()->getWorld();
+    Handle<Interface> interface = Core::instance()->getInterface();
+    world->blinkStars();
+    // A hidden or minimised window is not drawn; whatever it shows when it comes back is redrawn.
+    const bool shown = (SDL_GetAppState() & SDL_APPACTIVE) != 0;
+    if (input.takeExposed() || !shown)
+        shownLook.markUnknown();
+    if (!shown)
+        return;
+    PictureLook look;
+    world->appendLook(look);
+    interface->appendLook(look);
+    if (look == shownLook)
+        return;
+
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    Core::instance()->getWorld()->draw();
-    Core::instance()->getInterface()->draw();
+    world->drawBlinked();
+    interface->draw();
+    present();
+    shownLook = std::move(look);
+}
+
+void MainLoop::present()
+{
+    if (pixelScale > 1)
+    {
+        // Drawn at the picture's size in the lower-left corner, then each pixel put back as a square.
+        frame.take(windowWidth, windowHeight);
+        glViewport(0, 0, windowWidth * pixelScale, windowHeight * pixelScale);
+        frame.put();
+        glViewport(0, 0, windowWidth, windowHeight);
+    }
     SDL_GL_SwapBuffers();
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/Image.h"
 
 #include "engine/Core.h"
+#include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -41,6 +42,14 @@ void Image::draw()
     glPopMatrix();
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
+}
+
+void Image::appendLook(PictureLook& look) const
+{
+    look.add(textureName);
+    look.add(position);
+    look.add(size);
+    look.add(alpha);
 }
 
 void Image::handleEvent(Event&) {}

@@ -16,6 +16,7 @@ public:
     Image(std::string fileName, float opacity, Vector3 centre);
 
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     void handleEvent(Event& event) override;
 
     // Width and height of the drawn quad; z is not used.
