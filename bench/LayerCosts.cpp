@@ -57,7 +57,8 @@ void runFrames(MainLoop& loop, int frames)
 
 // Draws `layer` alone into cleared, presented frames and prints their cost per frame.
 void measure(const std::string& screen, const std::string& layer, int frames,
-             const std::function<void()>& draw)
+             const std::function<void()>& draw,
+             GLbitfield clearBits = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT)
 {
     const std::string label = screen + "/" + layer;
     glFinish();
@@ -66,7 +67,8 @@ void measure(const std::string& screen, const std::string& layer, int frames,
     const double before = processorSeconds();
     for (int i = 0; i < frames; ++i)
     {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        if (clearBits != 0)
+            glClear(clearBits);
         glLoadIdentity();
         draw();
         SDL_GL_SwapBuffers();
@@ -82,6 +84,10 @@ void measureScreen(const std::string& screen, int frames)
 {
     Handle<World> world = Core::instance()->getWorld();
     Handle<Interface> interface = Core::instance()->getInterface();
+    measure(
+        screen, "present", frames, [] {}, 0);
+    measure(
+        screen, "colour clear+present", frames, [] {}, GL_COLOR_BUFFER_BIT);
     measure(screen, "clear+present", frames, [] {});
     measure(screen, "background", frames, [&] { world->drawBackground(); });
     measure(screen, "stars", frames, [&] { world->drawStars(); });

@@ -21,6 +21,15 @@ PixelCopy::~PixelCopy()
     forget();
 }
 
+PixelCopy::PixelCopy(const PixelCopy&) {}
+
+PixelCopy& PixelCopy::operator=(const PixelCopy& other)
+{
+    if (this != &other)
+        forget();
+    return *this;
+}
+
 bool PixelCopy::isHeld() const
 {
     return width > 0;

@@ -10,8 +10,9 @@ class PixelCopy
 public:
     PixelCopy() = default;
     ~PixelCopy();
-    PixelCopy(const PixelCopy&) = delete;
-    PixelCopy& operator=(const PixelCopy&) = delete;
+    // The texture is not shared: a copy starts empty, and assigning empties the target.
+    PixelCopy(const PixelCopy&);
+    PixelCopy& operator=(const PixelCopy&);
 
     // True once take() has filled the copy.
     bool isHeld() const;

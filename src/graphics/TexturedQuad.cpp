@@ -20,3 +20,12 @@ void TexturedQuad::drawCentred(float halfWidth, float halfHeight)
 {
     draw(-halfWidth, -halfHeight, halfWidth, halfHeight);
 }
+
+void TexturedQuad::drawTexelPerPixel(float left, float bottom, float right, float top)
+{
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    draw(left, bottom, right, top);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}

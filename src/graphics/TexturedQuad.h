@@ -10,6 +10,10 @@ public:
     // The quad from (left, bottom) to (right, top) showing the picture's left fraction sRight and bottom
     // fraction tTop.
     static void draw(float left, float bottom, float right, float top, float sRight = 1, float tTop = 1);
+    // As draw(), sampling the bound texture's nearest texel rather than filtering: the same picture
+    // when each texel covers exactly one pixel, for much less work on a renderer without a GPU. The
+    // texture's filters are linear again afterwards.
+    static void drawTexelPerPixel(float left, float bottom, float right, float top);
     // The quad centred on the origin, reaching halfWidth and halfHeight each way.
     static void drawCentred(float halfWidth, float halfHeight);
 };

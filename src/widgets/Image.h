@@ -6,6 +6,8 @@
 #include <string>
 
 // One picture centred on a point, stretched to a size, with an opacity; ignores the mouse.
+class Texture;
+
 class Image : public Widget
 {
 public:
@@ -23,6 +25,8 @@ public:
     Vector3 getSize() const;
 
 private:
+    bool showsTexelPerPixel(const Texture& texture) const;
+
     Vector3 position;
     Vector3 size;
     std::string textureName;
