@@ -98,7 +98,8 @@ void MainLoop::drawFrame()
     if (look == shownLook)
         return;
 
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Nothing tests depth, so its buffer is never read and clearing it is work for nothing.
+    glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
     world->drawBlinked();
     interface->draw();
