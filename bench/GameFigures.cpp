@@ -1,11 +1,13 @@
 // The real main loop in a real window, measured from inside: when the first frame was drawn, how long
 // frames take in the menu (their pacing, the ticks per second and the processor time they use), and the
-// peak resident memory while a level is played. Input goes through SDL's own queue, as a player's does.
+// peak resident memory while a level is played, and the processor use while the window is hidden during
+// play. Input goes through SDL's own queue, as a player's does.
 // Run from the game's data folder under an X server; figures.sh runs it and reads its output.
-#include "engine/Core.h"
 #include "engine/MainLoop.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -23,6 +25,7 @@ constexpr double introSeconds = 2.5;
 constexpr double menuSeconds = 10;
 constexpr double countdownSeconds = 3.5;
 constexpr double playSeconds = 8;
+constexpr double hiddenSeconds = 5;
 
 double millisecondsSinceBoot(Clock::time_point when)
 {
@@ -83,6 +86,32 @@ void runFor(MainLoop& loop, double seconds)
         loop.runFrame();
 }
 
+// Unmaps or maps the game's window, as a window manager does when it is minimised or restored.
+void setWindowMapped(bool mapped)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWMInfo(&info) <= 0)
+        return;
+    info.info.x11.lock_func();
+    if (mapped)
+        XMapWindow(info.info.x11.display, info.info.x11.window);
+    else
+        XUnmapWindow(info.info.x11.display, info.info.x11.window);
+    XFlush(info.info.x11.display);
+    info.info.x11.unlock_func();
+}
+
+// Processor use in percent of one core over `seconds` of frames.
+double processorPercentOver(MainLoop& loop, double seconds)
+{
+    const double processorBefore = processorSeconds();
+    const Clock::time_point start = Clock::now();
+    runFor(loop, seconds);
+    const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    return 100 * (processorSeconds() - processorBefore) / elapsed;
+}
+
 double percentile(std::vector<double> values, double fraction)
 {
     std::sort(values.begin(), values.end());
@@ -121,13 +150,12 @@ int main(int, char**)
     runFor(loop, countdownSeconds);
     click(loop, 250, 300, SDL_BUTTON_LEFT);
     click(loop, 550, 300, SDL_BUTTON_RIGHT);
-    const double processorBeforePlay = processorSeconds();
-    const Clock::time_point playStart = Clock::now();
-    runFor(loop, playSeconds);
-    const double played = std::chrono::duration<double>(Clock::now() - playStart).count();
-    std::printf("play_cpu_percent_of_a_core %.1f\n",
-                100 * (processorSeconds() - processorBeforePlay) / played);
+    std::printf("play_cpu_percent_of_a_core %.1f\n", processorPercentOver(loop, playSeconds));
     std::printf("peak_resident_kb %ld\n", peakResidentKilobytes());
+    setWindowMapped(false);
+    runFor(loop, 0.5);
+    std::printf("hidden_cpu_percent_of_a_core %.1f\n", processorPercentOver(loop, hiddenSeconds));
+    setWindowMapped(true);
     loop.tearDown();
     return 0;
 }

@@ -12,20 +12,21 @@ Event keyEvent(int type, const SDL_KeyboardEvent& key)
     return event;
 }
 
-Event buttonEvent(int type, const SDL_MouseButtonEvent& button)
+// A window pixel shows the picture pixel at its position divided by the scale, rounded down.
+Event buttonEvent(int type, const SDL_MouseButtonEvent& button, int scale)
 {
     Event event(type);
-    event.addParameter(intToString(button.x));
-    event.addParameter(intToString(button.y));
+    event.addParameter(intToString(button.x / scale));
+    event.addParameter(intToString(button.y / scale));
     event.addParameter(intToString(button.button));
     return event;
 }
 
-Event motionEvent(const SDL_MouseMotionEvent& motion)
+Event motionEvent(const SDL_MouseMotionEvent& motion, int scale)
 {
     Event event(MouseMove);
-    event.addParameter(intToString(motion.x));
-    event.addParameter(intToString(motion.y));
+    event.addParameter(intToString(motion.x / scale));
+    event.addParameter(intToString(motion.y / scale));
     return event;
 }
 } // namespace
@@ -48,16 +49,20 @@ void InputQueue::push(const SDL_Event& sdlEvent)
         pending.push_back(keyEvent(KeyUp, sdlEvent.key));
         break;
     case SDL_MOUSEMOTION:
-        queueMotion(motionEvent(sdlEvent.motion));
+        queueMotion(motionEvent(sdlEvent.motion, pixelScale));
         break;
     case SDL_MOUSEBUTTONDOWN:
-        pending.push_back(buttonEvent(MouseDown, sdlEvent.button));
+        pending.push_back(buttonEvent(MouseDown, sdlEvent.button, pixelScale));
         break;
     case SDL_MOUSEBUTTONUP:
-        pending.push_back(buttonEvent(MouseUp, sdlEvent.button));
+        pending.push_back(buttonEvent(MouseUp, sdlEvent.button, pixelScale));
         break;
     case SDL_QUIT:
         quitRequested = true;
+        break;
+    case SDL_VIDEOEXPOSE:
+    case SDL_ACTIVEEVENT:
+        exposed = true;
         break;
     default:
         break;
@@ -71,6 +76,18 @@ std::optional<Event> InputQueue::pop()
     Event next = pending.front();
     pending.pop_front();
     return next;
+}
+
+void InputQueue::setPixelScale(int scale)
+{
+    pixelScale = scale;
+}
+
+bool InputQueue::takeExposed()
+{
+    const bool wasExposed = exposed;
+    exposed = false;
+    return wasExposed;
 }
 
 bool InputQueue::isQuitRequested() const

@@ -24,6 +24,11 @@ public:
     // The oldest queued input event, taken out of the queue; nothing when the queue is empty.
     std::optional<Event> pop();
 
+    // Window pixels per picture pixel: positions are divided by it, so that they are the picture's.
+    void setPixelScale(int scale);
+    // True when the window was uncovered or shown again since the last call: what it showed is gone.
+    bool takeExposed();
+
     // True once the window has been closed.
     bool isQuitRequested() const;
     std::size_t size() const;
@@ -33,4 +38,6 @@ private:
 
     std::deque<Event> pending;
     bool quitRequested = false;
+    bool exposed = false;
+    int pixelScale = 1;
 };

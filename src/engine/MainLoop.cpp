@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/FramePacer.h"
+#include "engine/WindowScale.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "platform/FullscreenQuestion.h"
@@ -79,8 +80,10 @@ MainLoop::StartUp MainLoop::startUp()
     // Ctrl+C or SIGTERM during the question ends the game as it would during play, before any window.
     if (SDL_QuitRequested())
         return StartUp::QuitAsked;
-    if (!openVideo(fullscreen))
-        return reportStartUpFailure(std::string("cannot open the 800x600 OpenGL window: ") + SDL_GetError());
+    pixelScale = fullscreen ? 1 : WindowScale::forThisDesktop();
+    input.setPixelScale(pixelScale);
+    if (!openVideo(fullscreen, pixelScale))
+        return reportStartUpFailure(std::string("cannot open the OpenGL window: ") + SDL_GetError());
     Core::instance()->init();
     setUpProjection();
     return StartUp::Running;
@@ -99,11 +102,12 @@ void MainLoop::setGlAttributes()
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
 }
 
-bool MainLoop::openVideo(bool fullscreen)
+bool MainLoop::openVideo(bool fullscreen, int scale)
 {
     setWindowIcon();
     const Uint32 flags = fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL;
-    if (!SDL_SetVideoMode(windowWidth, windowHeight, windowBitsPerPixel, flags))
+    const int factor = fullscreen ? 1 : scale;
+    if (!SDL_SetVideoMode(windowWidth * factor, windowHeight * factor, windowBitsPerPixel, flags))
         return false;
     SDL_WM_SetCaption("Lumora", nullptr);
     return true;
@@ -137,10 +141,40 @@ void MainLoop::postNextInput()
 
 void MainLoop::drawFrame()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Handle<World> world = Core::instance()->getWorld();
+    Handle<Interface> interface = Core::instance()->getInterface();
+    world->blinkStars();
+    // A hidden or minimised window is not drawn; whatever it shows when it comes back is redrawn.
+    const bool shown = (SDL_GetAppState() & SDL_APPACTIVE) != 0;
+    if (input.takeExposed() || !shown)
+        shownLook.markUnknown();
+    if (!shown)
+        return;
+    PictureLook look;
+    world->appendLook(look);
+    interface->appendLook(look);
+    if (look == shownLook)
+        return;
+
+    // Nothing tests depth, so its buffer is never read and clearing it is work for nothing.
+    glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
-    Core::instance()->getWorld()->draw();
-    Core::instance()->getInterface()->draw();
+    world->drawBlinked();
+    interface->draw();
+    present();
+    shownLook = std::move(look);
+}
+
+void MainLoop::present()
+{
+    if (pixelScale > 1)
+    {
+        // Drawn at the picture's size in the lower-left corner, then each pixel put back as a square.
+        frame.take(windowWidth, windowHeight);
+        glViewport(0, 0, windowWidth * pixelScale, windowHeight * pixelScale);
+        frame.put();
+        glViewport(0, 0, windowWidth, windowHeight);
+    }
     SDL_GL_SwapBuffers();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/InputQueue.h"
+#include "graphics/PictureLook.h"
+#include "graphics/PixelCopy.h"
 
 #include <cstdint>
 
@@ -38,8 +40,9 @@ public:
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();
-    // Opens the OpenGL window with its caption and icon; false when SDL could not.
-    static bool openVideo(bool fullscreen);
+    // Opens the OpenGL window with its caption and icon, `scale` times the picture's size each way (full
+    // screen is always the picture's); false when SDL could not.
+    static bool openVideo(bool fullscreen, int scale = 1);
     // The play-field projection: x 0 to 800 left to right, y 0 to 600 bottom to top.
     static void setUpProjection();
 
@@ -51,7 +54,16 @@ public:
 
 private:
     void postNextInput();
+    // Draws and shows the frame, unless the window is hidden or the picture on screen is already the
+    // frame's; the stars blink either way.
     void drawFrame();
+    // Enlarges the drawn picture to the window, if it is larger, and swaps the buffers.
+    void present();
 
     InputQueue input;
+    // What the picture on screen depends on; unknown while the screen shows none of this game's frames.
+    PictureLook shownLook;
+    int pixelScale = 1;
+    // The frame, taken at the picture's size to be put back enlarged.
+    PixelCopy frame;
 };

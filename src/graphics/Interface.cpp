@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "graphics/PictureLook.h"
 
 namespace
 {
@@ -43,6 +44,17 @@ void Interface::draw()
 {
     for (Handle<Widget>& widget : widgets)
         widget->draw();
+}
+
+void Interface::appendLook(PictureLook& look) const
+{
+    look.add(static_cast<int>(widgets.size()));
+    for (const Handle<Widget>& widget : widgets)
+    {
+        const Widget* identity = widget.get();
+        look.add(&identity, sizeof identity);
+        widget->appendLook(look);
+    }
 }
 
 std::list<Handle<Widget>> Interface::getWidgets() const

@@ -21,6 +21,8 @@ public:
     void clear();
     // Draws every widget front to back; sets no OpenGL state of its own.
     void draw() override;
+    // Writes down the widgets on screen, in order, and what each one's picture depends on.
+    void appendLook(PictureLook& look) const;
 
     // A copy of the list, in drawing order.
     std::list<Handle<Widget>> getWidgets() const;

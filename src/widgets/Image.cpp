@@ -1,6 +1,7 @@
 #include "widgets/Image.h"
 
 #include "engine/Core.h"
+#include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -28,19 +29,42 @@ Image::Image(std::string fileName, float opacity, Vector3 centre)
 
 void Image::draw()
 {
+    Handle<Texture> texture = Core::instance()->getTextureManager()->getTexture(textureName);
     glColor4f(1, 1, 1, alpha);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, Core::instance()->getTextureManager()->getTexture(textureName)->textureId);
+    glBindTexture(GL_TEXTURE_2D, texture->textureId);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPushMatrix();
     glTranslatef(position.x, position.y, 0);
 
-    TexturedQuad::drawCentred(size.x * 0.5f, size.y * 0.5f);
+    if (showsTexelPerPixel(*texture))
+        TexturedQuad::drawTexelPerPixel(-size.x * 0.5f, -size.y * 0.5f, size.x * 0.5f, size.y * 0.5f);
+    else
+        TexturedQuad::drawCentred(size.x * 0.5f, size.y * 0.5f);
 
     glPopMatrix();
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
+}
+
+// Shown at its natural size with whole-pixel corners, a picture uploaded as it is (power-of-two sides)
+// puts one texel on each pixel.
+bool Image::showsTexelPerPixel(const Texture& texture) const
+{
+    auto isPowerOfTwo = [](int side) { return side > 0 && (side & (side - 1)) == 0; };
+    auto isWhole = [](float value) { return value == static_cast<float>(static_cast<long>(value)); };
+    return isPowerOfTwo(texture.width) && isPowerOfTwo(texture.height) &&
+           size.x == static_cast<float>(texture.width) && size.y == static_cast<float>(texture.height) &&
+           isWhole(position.x - size.x * 0.5f) && isWhole(position.y - size.y * 0.5f);
+}
+
+void Image::appendLook(PictureLook& look) const
+{
+    look.add(textureName);
+    look.add(position);
+    look.add(size);
+    look.add(alpha);
 }
 
 void Image::handleEvent(Event&) {}

@@ -6,6 +6,8 @@
 #include <string>
 
 // One picture centred on a point, stretched to a size, with an opacity; ignores the mouse.
+class Texture;
+
 class Image : public Widget
 {
 public:
@@ -16,12 +18,15 @@ public:
     Image(std::string fileName, float opacity, Vector3 centre);
 
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     void handleEvent(Event& event) override;
 
     // Width and height of the drawn quad; z is not used.
     Vector3 getSize() const;
 
 private:
+    bool showsTexelPerPixel(const Texture& texture) const;
+
     Vector3 position;
     Vector3 size;
     std::string textureName;

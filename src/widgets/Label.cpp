@@ -2,6 +2,7 @@
 
 #include "engine/Core.h"
 #include "graphics/Font.h"
+#include "graphics/PictureLook.h"
 
 #include <SDL_opengl.h>
 
@@ -47,6 +48,15 @@ void Label::draw()
         font->drawText(line, static_cast<int>(position.x), static_cast<int>(top), scaleX, scaleY);
         top -= lineHeight;
     }
+}
+
+void Label::appendLook(PictureLook& look) const
+{
+    look.add(text);
+    look.add(position);
+    look.add(colour);
+    look.add(scaleX);
+    look.add(scaleY);
 }
 
 void Label::handleEvent(Event&) {}

@@ -21,6 +21,7 @@ public:
 
     // Needs Core's font and the OpenGL context.
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     void handleEvent(Event& event) override;
 
 private:

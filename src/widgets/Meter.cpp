@@ -1,6 +1,7 @@
 #include "widgets/Meter.h"
 
 #include "engine/Core.h"
+#include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -48,6 +49,14 @@ void Meter::draw()
     glPopMatrix();
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
+}
+
+void Meter::appendLook(PictureLook& look) const
+{
+    look.add(emptyTextureName);
+    look.add(fullTextureName);
+    look.add(position);
+    look.add(value);
 }
 
 void Meter::handleEvent(Event&) {}

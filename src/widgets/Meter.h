@@ -17,6 +17,7 @@ public:
     // Needs Core and the OpenGL context. The fill never leaves the bar: a value beyond 0..1 draws as the
     // nearer end.
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     void handleEvent(Event& event) override;
 
     // Fill fraction, 0 empty and 1 full; written directly by the screen that holds the meter and read on

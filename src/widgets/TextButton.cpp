@@ -7,6 +7,7 @@
 #include "engine/MainLoop.h"
 #include "engine/StringConversion.h"
 #include "graphics/Font.h"
+#include "graphics/PictureLook.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -25,6 +26,15 @@ void TextButton::draw()
     glColor4f(colour.x, colour.y, colour.z, 1);
     Core::instance()->getFont()->drawText(text, static_cast<int>(position.x), static_cast<int>(position.y),
                                           scaleX, scaleY);
+}
+
+void TextButton::appendLook(PictureLook& look) const
+{
+    look.add(text);
+    look.add(position);
+    look.add(colours[state]);
+    look.add(scaleX);
+    look.add(scaleY);
 }
 
 void TextButton::handleEvent(Event& event)

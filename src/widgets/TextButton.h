@@ -26,6 +26,7 @@ public:
 
     // Needs Core's font and the OpenGL context.
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     // Follows MouseMove, MouseDown and MouseUp; posts through Core's EventManager on a completed click.
     void handleEvent(Event& event) override;
 

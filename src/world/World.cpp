@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/Event.h"
 #include "engine/EventType.h"
+#include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -67,11 +68,43 @@ void World::load(const std::string& fileName, LevelReport* report)
 
 void World::draw()
 {
+    blinkStars();
+    drawBlinked();
+}
+
+void World::blinkStars()
+{
+    darkStars.resize(stars.size());
+    for (char& dark : darkStars)
+        dark = std::rand() % starBlinkOdds == 0;
+}
+
+void World::drawBlinked()
+{
     drawBackground();
     drawStars();
     drawParticles();
-    for (GravBody& body : bodies)
-        body.draw();
+    drawBodies();
+}
+
+void World::appendLook(PictureLook& look) const
+{
+    // Counts first, so that lists of different lengths cannot run into one another.
+    look.add(static_cast<int>(stars.size()));
+    look.add(static_cast<int>(particles.size()));
+    look.add(static_cast<int>(bodies.size()));
+    look.add(darkStars.data(), darkStars.size());
+    for (const Particle& star : stars)
+        look.add(star.position);
+    for (const Particle& particle : particles)
+        look.add(particle.position);
+    for (const GravBody& body : bodies)
+    {
+        look.add(body.position);
+        look.add(body.radius);
+        look.add(body.angle);
+        look.add(body.textureName);
+    }
 }
 
 void World::placeHeart(int x, int y, float radius, float strength, const std::string& image)
@@ -235,26 +268,42 @@ void World::playClick()
     Core::instance()->getSoundHandler()->playSound(clickSound);
 }
 
+// The background is opaque and covers the field, so after its first drawing the frame holds nothing
+// else: those pixels are kept and put back, the same picture for a fraction of the filtering.
 void World::drawBackground()
 {
     glColor3f(1, 1, 1);
+    if (background.isHeld())
+    {
+        background.put();
+        return;
+    }
     glEnable(GL_TEXTURE_2D);
     bindTexture(backgroundImage);
     TexturedQuad::draw(0, 0, fieldWidth, fieldHeight);
     glDisable(GL_TEXTURE_2D);
+    background.take(fieldWidth, fieldHeight);
 }
 
 void World::drawStars()
 {
-    for (const Particle& star : stars)
+    for (std::size_t index = 0; index < stars.size(); ++index)
     {
-        const float grey = std::rand() % starBlinkOdds == 0 ? 0.0f : starGrey;
+        const Particle& star = stars[index];
+        const bool dark = index < darkStars.size() && darkStars[index];
+        const float grey = dark ? 0.0f : starGrey;
         glColor3f(grey, grey, grey);
         glPointSize(star.position.z);
         glBegin(GL_POINTS);
         glVertex3f(star.position.x, star.position.y, 0);
         glEnd();
     }
+}
+
+void World::drawBodies()
+{
+    for (GravBody& body : bodies)
+        body.draw();
 }
 
 void World::drawParticles()

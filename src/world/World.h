@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EventListener.h"
+#include "graphics/PixelCopy.h"
 #include "world/BodyLanes.h"
 #include "world/Generator.h"
 #include "world/GravBody.h"
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class PictureLook;
 struct LevelReport;
 
 // The one playing field: the level's generators and bodies, the flow of particles, the hearts the player
@@ -66,8 +68,20 @@ public:
     void load(const std::string& fileName, LevelReport* report = nullptr);
 
     // Draws background, stars, particles and bodies in that order. Needs the OpenGL context; uses one
-    // rand() per star.
+    // rand() per star: blinkStars() and then drawBlinked().
     void draw();
+    // Decides which stars are dark in this frame, with one rand() per star in array order. The main loop
+    // calls it on every frame, drawn or not, since the numbers are part of the game's randomness.
+    void blinkStars();
+    // Draws the field with the stars as blinkStars() last decided.
+    void drawBlinked();
+    // Writes down what the field's picture depends on, stars as blinkStars() last decided.
+    void appendLook(PictureLook& look) const;
+    // The layers of drawBlinked(), in its order; public so the benchmarks can weigh each layer alone.
+    void drawBackground();
+    void drawStars();
+    void drawParticles();
+    void drawBodies();
 
     // Adds a body at (x, y) for the player. A light or dark heart image takes one heart from its supply
     // and plays the click; with that supply used up nothing happens at all. Any other image just adds.
@@ -100,14 +114,14 @@ private:
     void scatterStars();
     void playClick();
 
-    void drawBackground();
-    void drawStars();
-    void drawParticles();
-
     std::vector<GravBody> bodies;
     std::vector<Generator> generators;
     std::list<Particle> particles;
     std::vector<Particle> stars;
+    // Per star, whether blinkStars() made it dark in this frame.
+    std::vector<char> darkStars;
+    // The background as drawn the first time, put back in later frames instead of filtering bg.png again.
+    PixelCopy background;
     int capturedCount = 0;
     int lightHearts = 0;
     int darkHearts = 0;

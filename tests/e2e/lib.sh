@@ -9,6 +9,8 @@ WORK=$(mktemp -d /tmp/lumora-e2e-XXXXXX)
 XVFB_PID=
 GAME_PID=
 WINDOW=
+# Window pixels per picture pixel: set it when the game runs enlarged.
+SCALE=1
 
 fail() {
     echo "FAIL: $*" >&2
@@ -28,10 +30,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Starts Xvfb on a free display (the server picks it) and points DISPLAY at it.
+# Starts Xvfb on a free display (the server picks it), with the screen given or 1024x768x24, and points
+# DISPLAY at it.
 start_display() {
     local fdfile="$WORK/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$fdfile" 2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 100); do
         [ -s "$fdfile" ] && break
@@ -60,13 +63,13 @@ start_game() {
     GAME_PID=$!
 }
 
-# Waits for the game's 800x600 window and remembers it in WINDOW.
+# Waits for the game's window, 800x600 times SCALE, and remembers it in WINDOW.
 wait_window() {
     local name=${1:-Lumora}
     for _ in $(seq 200); do
         for candidate in $(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null); do
             WINDOW=$candidate
-            [ "$(window_size)" = "800x600" ] && return 0
+            [ "$(window_size)" = "$((800 * SCALE))x$((600 * SCALE))" ] && return 0
         done
         WINDOW=
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared"
@@ -103,8 +106,8 @@ wait_exit() {
 # pointer comes from one pixel aside, so the game sees a motion even when it already rests there: a
 # button lights up, and so can be clicked, only after the pointer has moved over it.
 move_to() {
-    xdotool mousemove --window "$WINDOW" $(($1 - 1)) $((600 - $2))
-    xdotool mousemove --window "$WINDOW" "$1" $((600 - $2))
+    xdotool mousemove --window "$WINDOW" $((($1 - 1) * SCALE)) $(((600 - $2) * SCALE))
+    xdotool mousemove --window "$WINDOW" $(($1 * SCALE)) $(((600 - $2) * SCALE))
 }
 
 click_at() {
@@ -118,9 +121,15 @@ press_key() {
     xdotool key --window "$WINDOW" "$1"
 }
 
-# Takes a picture of the game's window alone: 800x600, play-field y = 599 - row.
+# Takes a picture of the game's window alone: 800x600, play-field y = 599 - row. An enlarged window must
+# show each picture pixel as a square of SCALE by SCALE, which is shrunk back to one.
 screenshot() {
-    import -window "$WINDOW" "$1"
+    if [ "$SCALE" = 1 ]; then
+        import -window "$WINDOW" "$1"
+        return
+    fi
+    import -window "$WINDOW" "$WORK/enlarged.png"
+    "$PYTHON" "$E2E_DIR/screen.py" shrink "$WORK/enlarged.png" "$SCALE" "$1" || fail "the enlarged picture is not crisp"
 }
 
 # Reading the screen like a player: texts in the game's own font, at play-field positions.

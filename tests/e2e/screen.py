@@ -10,6 +10,9 @@
       Prints how many pixels of the play-field rectangle are close to the colour.
   screen.py same SHOT_A SHOT_B X0 Y0 X1 Y1
       Exits 0 when the two screenshots agree (within a little noise) over the rectangle.
+  screen.py shrink SHOT SCALE OUT
+      Writes the 800x600 picture of a window enlarged SCALE times; exits 1 unless every block of
+      SCALE by SCALE pixels is of one colour.
 """
 import sys
 
@@ -96,6 +99,17 @@ def same(shot_a, shot_b, x0, y0, x1, y1):
     return differing <= 0.02 * (x1 - x0) * (y1 - y0)
 
 
+def shrink(shot, scale, out):
+    picture = np.asarray(load(shot))
+    blocks = picture.reshape(600, scale, 800, scale, 3)
+    corner = blocks[:, :1, :, :1, :]
+    if not (blocks == corner).all():
+        print(f"{(blocks != corner).any(axis=(1, 3, 4)).sum()} blocks of {scale}x{scale} are not of one colour")
+        return False
+    Image.fromarray(corner.reshape(600, 800, 3)).save(out)
+    return True
+
+
 def main(args):
     command = args[0] if args else ""
     if command == "text" and len(args) == 10:
@@ -110,6 +124,8 @@ def main(args):
         tolerance = int(args[9]) if len(args) == 10 else 40
         print(count(args[1], *box, tuple(int(v) for v in args[6:9]), tolerance))
         return 0
+    if command == "shrink" and len(args) == 4:
+        return 0 if shrink(args[1], int(args[2]), args[3]) else 1
     if command == "same" and len(args) == 7:
         return 0 if same(args[1], args[2], *(int(v) for v in args[3:7])) else 1
     sys.exit(__doc__)
