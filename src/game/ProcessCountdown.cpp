@@ -36,9 +36,10 @@ void ProcessCountdown::start()
     listenForTicks();
     lastTime = platform::sdlTicks();
     secondsLeft = firstSecond;
-    showLabel(text(), lineLeft, lineTop);
-    showCaption();
+    // The signs first, so that the caption and the count stand over them where they meet.
     showGeneratorSigns();
+    showCaption();
+    showLabel(text(), lineLeft, lineTop);
 }
 
 void ProcessCountdown::stop()
