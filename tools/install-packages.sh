@@ -12,7 +12,7 @@ game_packages=(
 )
 test_packages=(
     git googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick valgrind
     python3 python3-pil python3-numpy sox lame fonts-dejavu-core appstream desktop-file-utils
 )
 
