@@ -36,9 +36,10 @@ void ProcessCountdown::start()
     listenForTicks();
     lastTime = platform::sdlTicks();
     secondsLeft = firstSecond;
-    // The signs first, so that the caption and the count stand over them where they meet.
-    showGeneratorSigns();
+    // Drawn in this order: a generator under the caption's panel keeps its sign, and the count stays
+    // readable over a field crowded with signs.
     showCaption();
+    showGeneratorSigns();
     showLabel(text(), lineLeft, lineTop);
 }
 
