@@ -1,6 +1,7 @@
 #include "game/SaveFile.h"
 
 #include "engine/StringConversion.h"
+#include "platform/RegularFile.h"
 
 #include <cstdio>
 #include <fstream>
@@ -42,6 +43,10 @@ bool writeWhole(const std::string& text, const char* path)
 
 int SaveFile::readLevel()
 {
+    // A FIFO or a device in the save's place would block CONTINUE or never end: only a regular file is a
+    // save.
+    if (!platform::isRegularFile(fileName))
+        return firstLevel;
     std::ifstream in(fileName);
     return parseLevel(in);
 }

@@ -2,6 +2,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -54,6 +55,10 @@ TEST_F(SaveFileOnDisk, AWrittenLevelReadsBack)
     EXPECT_EQ(SaveFile::readLevel(), 7);
     ASSERT_TRUE(SaveFile::writeLevel(12));
     EXPECT_EQ(SaveFile::readLevel(), 12);
+    std::filesystem::remove(folder.file("levels/save.txt"));
+    ASSERT_EQ(mkfifo(folder.file("levels/save.txt").c_str(), 0600), 0);
+    EXPECT_EQ(SaveFile::readLevel(), 1) << "a FIFO is no save, and reading it must not wait for a writer";
+    ASSERT_TRUE(SaveFile::writeLevel(12));
     EXPECT_FALSE(std::filesystem::exists(folder.file(std::string("levels/save.txt.new"))));
 }
 
