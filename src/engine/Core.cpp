@@ -36,6 +36,8 @@ Core::Core()
       textureManager(new TextureManager()), camera(new Camera()), soundHandler(new SoundHandler()),
       world(new World()), interface(new Interface())
 {
+    // Reached through the singleton when a heart is placed, long after construction.
+    world->setClickPlayer([] { Core::instance()->getSoundHandler()->playSound(World::clickSound); });
 }
 
 Core::~Core()

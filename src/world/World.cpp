@@ -9,7 +9,6 @@
 #include "graphics/TexturedQuad.h"
 #include "platform/Clock.h"
 #include "platform/RegularFile.h"
-#include "sound/SoundHandler.h"
 #include "world/LevelReader.h"
 #include "world/LevelReport.h"
 
@@ -263,9 +262,15 @@ void World::scatterStars()
     }
 }
 
-void World::playClick()
+void World::setClickPlayer(std::function<void()> player)
 {
-    Core::instance()->getSoundHandler()->playSound(clickSound);
+    clickPlayer = std::move(player);
+}
+
+void World::playClick() const
+{
+    if (clickPlayer)
+        clickPlayer();
 }
 
 // The background is opaque and covers the field, so after its first drawing the frame holds nothing

@@ -8,6 +8,7 @@
 #include "world/Particle.h"
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <string>
 #include <vector>
@@ -86,6 +87,9 @@ public:
     // Adds a body at (x, y) for the player. A light or dark heart image takes one heart from its supply
     // and plays the click; with that supply used up nothing happens at all. Any other image just adds.
     void placeHeart(int x, int y, float radius, float strength, const std::string& image);
+    // What placing a heart from a supply sounds like. The world knows nothing of the sound system: Core
+    // hands its world the click; a world given nothing (the level tool's) places hearts in silence.
+    void setClickPlayer(std::function<void()> player);
 
     // True once every generator is spent and no particle is left in the field: no later step can change
     // the captured count.
@@ -112,7 +116,7 @@ private:
 
     static bool isInsideFieldLimits(const Vector3& position);
     void scatterStars();
-    void playClick();
+    void playClick() const;
 
     std::vector<GravBody> bodies;
     std::vector<Generator> generators;
@@ -125,6 +129,7 @@ private:
     int capturedCount = 0;
     int lightHearts = 0;
     int darkHearts = 0;
+    std::function<void()> clickPlayer;
     // Scratch of the step: the bodies laid out for the pulls, and for each particle in list order the first
     // body that reaches it after its move (-1 for none), which the absorption test then uses.
     BodyLanes bodyLanes;

@@ -11,8 +11,8 @@ struct LevelReport;
 
 // One run of a level in a World of its own, on a virtual clock that moves a fixed number of milliseconds
 // per step, from a fresh emission timer (the first step emits nothing). While it lives it drives the
-// program's tick count, so only one may exist at a time. No window is needed; placing a heart plays the
-// click through Core's sound handler.
+// program's tick count, so only one may exist at a time. No window and no sound are needed: the world is
+// given no click, so hearts go down in silence and no audio device is ever opened.
 class Simulation
 {
 public:

@@ -6,10 +6,8 @@
 #include "Simulation.h"
 #include "Solution.h"
 
-#include "engine/Core.h"
 #include "game/ProcessPlay.h"
 #include "platform/RegularFile.h"
-#include "sound/AudioDevice.h"
 #include "world/World.h"
 
 #include <chrono>
@@ -186,9 +184,6 @@ int run(const CommandLine& line)
 
 int main(int argc, char** argv)
 {
-    // Placing a heart plays the click through Core's sound handler, thousands of times in a search: the
-    // tool never opens a real device, whatever driver the environment names, and needs no sound card.
-    setenv(AudioDevice::driverVariable, AudioDevice::silentDriver, 1);
     std::string error;
     const std::optional<CommandLine> line =
         CommandLine::parse(std::vector<std::string>(argv + 1, argv + argc), error);
@@ -207,6 +202,5 @@ int main(int argc, char** argv)
         // Whatever the system refuses on the way (memory, a file) ends the run with a reason, not an abort.
         std::cerr << "lumora-levels: " << failure.what() << '\n';
     }
-    Core::destroy();
     return status;
 }
