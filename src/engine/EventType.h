@@ -1,6 +1,7 @@
 #pragma once
 
-// The codes of the events that travel through the EventManager. 6 and 7 are not used.
+// The codes of the events that travel through the EventManager. 6 and 7 are deliberately left unused,
+// so every other code keeps its number: recorded event traces and tests name events by these values.
 enum EventType
 {
     KeyDown = 0,

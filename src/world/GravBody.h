@@ -11,7 +11,9 @@
 class GravBody : public Drawable
 {
 public:
-    // A body drawn with this picture is a planet: only particles it absorbs count towards the goal.
+    // A body drawn with this picture is a planet: only particles it absorbs count towards the goal. A
+    // planet is deliberately known by its picture's name alone, exactly as the level file writes it; every
+    // level file relies on it, so "planet.png" spelled otherwise is an ordinary body.
     static constexpr char planetImage[] = "./graphics/planet.png";
 
     GravBody() = default;

@@ -44,7 +44,8 @@ public:
     static constexpr float fieldRightLimit = 900;
     static constexpr float fieldBottomLimit = -100;
     static constexpr float fieldTopLimit = 700;
-    // A body turned past this many degrees starts again at 0.
+    // A body turned past this many degrees starts again at 0, not at the excess: deliberate, a turning
+    // body jumps back by its last step's overshoot, and recorded angles (the tool's --dump) rely on it.
     static constexpr float fullTurnDegrees = 360;
 
     static constexpr int starCount = 100;
@@ -135,7 +136,9 @@ private:
     BodyLanes bodyLanes;
     std::vector<int> reachingBody;
 
-    // One emission clock for the whole program, not per load: a new level's first pass may come at once.
+    // One emission clock for the whole program, not per load, deliberately: a new level's first pass may
+    // come at its first step, as the game has always played. The level tool resets it before every run so
+    // that replays of a solution do not depend on what ran before.
     static std::uint32_t lastEmission;
     static bool emissionTimerStarted;
 };
