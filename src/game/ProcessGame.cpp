@@ -18,6 +18,7 @@
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <SDL.h>
@@ -96,12 +97,12 @@ void ProcessGame::buildDisplay()
 {
     Handle<Interface> interface = Core::instance()->getInterface();
     interface->addWidget(new Image("./graphics/interface.png", 0.7f, Vector3(400, 37, 0)));
-    interface->addWidget(new Image(World::lightHeartImage, 1, Vector3(70, 37, 0), iconSize));
+    interface->addWidget(new Image(LevelRules::lightHeartPicture, 1, Vector3(70, 37, 0), iconSize));
     lightLabel = new Label("5", countScale, countScale, Vector3(110, 50, 0), countColour);
     darkLabel = new Label("5", countScale, countScale, Vector3(210, 50, 0), countColour);
     interface->addWidget(lightLabel);
     interface->addWidget(darkLabel);
-    interface->addWidget(new Image(World::darkHeartImage, 1, Vector3(170, 37, 0), iconSize));
+    interface->addWidget(new Image(LevelRules::darkHeartPicture, 1, Vector3(170, 37, 0), iconSize));
     meter = new Meter("./graphics/meterempty.png", "./graphics/meterfull.png", 0, Vector3(300, 70, 0));
     interface->addWidget(meter);
     interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f));
@@ -183,6 +184,5 @@ void ProcessGame::refreshDisplay()
     Handle<World> world = Core::instance()->getWorld();
     darkLabel->setText(intToString(world->getDarkHearts()));
     lightLabel->setText(intToString(world->getLightHearts()));
-    meter->value =
-        static_cast<float>(world->getCapturedCount() / static_cast<double>(ProcessPlay::levelGoal));
+    meter->value = static_cast<float>(world->getCapturedCount() / static_cast<double>(LevelRules::goal));
 }

@@ -6,6 +6,7 @@
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/ProcessGame.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <SDL.h>
@@ -57,15 +58,17 @@ void ProcessPlay::placeHeart(const Event& mouseUp)
         return;
     Handle<World> world = Core::instance()->getWorld();
     if (button == SDL_BUTTON_LEFT)
-        world->placeHeart(x, y, World::heartRadius, World::heartStrength, World::lightHeartImage);
+        world->placeHeart(x, y, LevelRules::heartRadius, LevelRules::strengthOf(LevelRules::Heart::Light),
+                          LevelRules::pictureOf(LevelRules::Heart::Light));
     else if (button == SDL_BUTTON_RIGHT)
-        world->placeHeart(x, y, World::heartRadius, -World::heartStrength, World::darkHeartImage);
+        world->placeHeart(x, y, LevelRules::heartRadius, LevelRules::strengthOf(LevelRules::Heart::Dark),
+                          LevelRules::pictureOf(LevelRules::Heart::Dark));
 }
 
 void ProcessPlay::checkGoal()
 {
     // The goal is reported once: the process is reaped at the end of this delivery pass.
-    if (finished || Core::instance()->getWorld()->getCapturedCount() < levelGoal)
+    if (finished || Core::instance()->getWorld()->getCapturedCount() < LevelRules::goal)
         return;
     // The game screen tells this phase's goal from that of one it has already abandoned.
     Event reached(LevelGoalReached);
@@ -78,7 +81,7 @@ void ProcessPlay::checkFlowOver()
 {
     Handle<World> world = Core::instance()->getWorld();
     if (finished || outOfParticles.isShown() || !world->isFlowOver() ||
-        world->getCapturedCount() >= levelGoal)
+        world->getCapturedCount() >= LevelRules::goal)
         return;
     outOfParticles.addLine(outOfParticlesText, outOfParticlesScale, outOfParticlesColour);
     outOfParticles.show(outOfParticlesTop);

@@ -12,8 +12,6 @@
 class ProcessPlay : public Process
 {
 public:
-    // Particles the planets must capture to complete a level; also the meter's full scale.
-    static constexpr int levelGoal = 70;
     // Shown where the countdown line stood once the level can no longer be completed.
     static constexpr char outOfParticlesText[] = "OUT OF PARTICLES: RESTART LEVEL";
     static constexpr float outOfParticlesTop = 300;

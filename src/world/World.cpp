@@ -11,6 +11,7 @@
 #include "platform/RegularFile.h"
 #include "world/LevelReader.h"
 #include "world/LevelReport.h"
+#include "world/LevelRules.h"
 
 #include <SDL_opengl.h>
 
@@ -46,8 +47,8 @@ void World::step()
 
 void World::load(const std::string& fileName, LevelReport* report)
 {
-    lightHearts = heartsPerLevel;
-    darkHearts = heartsPerLevel;
+    lightHearts = LevelRules::heartsPerKind;
+    darkHearts = LevelRules::heartsPerKind;
     capturedCount = 0;
     generators.clear();
     bodies.clear();
@@ -108,16 +109,16 @@ void World::appendLook(PictureLook& look) const
 
 void World::placeHeart(int x, int y, float radius, float strength, const std::string& image)
 {
-    if (image == lightHeartImage && lightHearts <= 0)
+    if (image == LevelRules::lightHeartPicture && lightHearts <= 0)
         return;
-    if (image == darkHeartImage && darkHearts <= 0)
+    if (image == LevelRules::darkHeartPicture && darkHearts <= 0)
         return;
-    if (image == lightHeartImage)
+    if (image == LevelRules::lightHeartPicture)
     {
         --lightHearts;
         playClick();
     }
-    if (image == darkHeartImage)
+    if (image == LevelRules::darkHeartPicture)
     {
         --darkHearts;
         playClick();

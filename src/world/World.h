@@ -24,18 +24,10 @@ class World : public EventListener
 public:
     static constexpr char backgroundImage[] = "./graphics/bg.png";
     static constexpr char particleImage[] = "./graphics/heart.png";
-    static constexpr char lightHeartImage[] = "./graphics/lightheart.png";
-    static constexpr char darkHeartImage[] = "./graphics/darkheart.png";
     static constexpr char clickSound[] = "./sounds/click.mp3";
 
     // An emission pass comes at the first step more than this many milliseconds after the last one.
     static constexpr std::uint32_t emissionIntervalMs = 50;
-    // Light hearts, and as many dark hearts, that each load gives the player.
-    static constexpr int heartsPerLevel = 5;
-    // What the play process passes for a heart: radius in units, strength in units^3 per step^2
-    // (negated for a dark heart).
-    static constexpr float heartRadius = 20;
-    static constexpr float heartStrength = 150;
 
     // The visible field in units, and the limits, 100 units beyond its edges, past which a particle is lost.
     static constexpr int fieldWidth = 800;

@@ -6,6 +6,7 @@
 #include "support/CoreFixture.h"
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +34,9 @@ protected:
     void load(const std::string& content) { world->load(folder.write("levels/level.txt", content)); }
     void place(int x, bool light)
     {
-        world->placeHeart(x, 500, World::heartRadius, light ? World::heartStrength : -World::heartStrength,
-                          light ? World::lightHeartImage : World::darkHeartImage);
+        world->placeHeart(x, 500, LevelRules::heartRadius,
+                          LevelRules::strengthOf(light ? LevelRules::Heart::Light : LevelRules::Heart::Dark),
+                          light ? LevelRules::lightHeartPicture : LevelRules::darkHeartPicture);
     }
     int clicks() const { return Core::instance()->getSoundHandler()->getPlaybackCount(World::clickSound); }
 

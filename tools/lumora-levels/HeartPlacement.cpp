@@ -1,7 +1,5 @@
 #include "HeartPlacement.h"
 
-#include "world/World.h"
-
 std::optional<HeartPlacement::Kind> HeartPlacement::kindNamed(const std::string& name)
 {
     if (name == "light")
@@ -14,14 +12,4 @@ std::optional<HeartPlacement::Kind> HeartPlacement::kindNamed(const std::string&
 const char* HeartPlacement::nameOf(Kind kind)
 {
     return kind == Kind::Light ? "light" : "dark";
-}
-
-const char* HeartPlacement::image() const
-{
-    return kind == Kind::Light ? World::lightHeartImage : World::darkHeartImage;
-}
-
-float HeartPlacement::strength() const
-{
-    return kind == Kind::Light ? World::heartStrength : -World::heartStrength;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "world/LevelRules.h"
+
 #include <optional>
 #include <string>
 
@@ -10,19 +12,11 @@ struct HeartPlacement
     // The heads-up bar covers the field below this height, in units: a player cannot place a heart there.
     static constexpr int lowestY = 110;
 
-    enum class Kind
-    {
-        Light,
-        Dark
-    };
+    using Kind = LevelRules::Heart;
 
     // "light" or "dark"; nothing for any other word.
     static std::optional<Kind> kindNamed(const std::string& name);
     static const char* nameOf(Kind kind);
-
-    // The picture and strength World::placeHeart is given for this kind, as the play process gives them.
-    const char* image() const;
-    float strength() const;
 
     Kind kind = Kind::Light;
     int x = 0;

@@ -7,10 +7,10 @@
 
 #include "engine/Handle.h"
 #include "game/ProcessCountdown.h"
-#include "game/ProcessPlay.h"
 #include "platform/RegularFile.h"
 #include "world/LevelCaption.h"
 #include "world/LevelReport.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <filesystem>
@@ -67,8 +67,8 @@ void LevelCheck::describeContents(std::ostream& out, const World& world)
     out << "  bodies: " << world.getBodies().size() << ", planets: " << planets << '\n';
     if (planets == 0)
         out << "  warning: no planet, so nothing can ever be captured\n";
-    else if (particles < ProcessPlay::levelGoal)
-        out << "  warning: fewer particles than the " << ProcessPlay::levelGoal << " the goal needs\n";
+    else if (particles < LevelRules::goal)
+        out << "  warning: fewer particles than the " << LevelRules::goal << " the goal needs\n";
 }
 
 void LevelCheck::describeReading(std::ostream& out, const LevelReport& report)
@@ -173,7 +173,7 @@ std::string LevelCheck::describeOutcome(const PlayOutcome& outcome)
         return "solved at step " + std::to_string(outcome.solvedAtStep) + " (" +
                secondsOf(outcome.solvedAtStep) + ")";
     std::string text = "not solved, " + std::to_string(outcome.captured) + " of " +
-                       std::to_string(ProcessPlay::levelGoal) + " captured";
+                       std::to_string(LevelRules::goal) + " captured";
     if (outcome.flowOver)
         return text + " when the flow ended at step " + std::to_string(outcome.stepsRun);
     if (outcome.outOfReach)

@@ -1,5 +1,6 @@
 #include "LevelSolver.h"
 
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -115,7 +116,7 @@ void LevelSolver::addHeartsGreedily()
                 candidates.push_back(HeartPlacement{kind, x, y});
     std::shuffle(candidates.begin(), candidates.end(), chance);
 
-    const int mostHearts = 2 * World::heartsPerLevel;
+    const int mostHearts = 2 * LevelRules::heartsPerKind;
     while (!bestOutcome.solved && static_cast<int>(best.size()) < mostHearts && hasBudget())
     {
         const std::vector<HeartPlacement> chosen = best;
@@ -123,7 +124,7 @@ void LevelSolver::addHeartsGreedily()
         {
             if (!hasBudget())
                 return;
-            if (countOf(chosen, candidate.kind) >= World::heartsPerLevel)
+            if (countOf(chosen, candidate.kind) >= LevelRules::heartsPerKind)
                 continue;
             std::vector<HeartPlacement> trial = chosen;
             trial.push_back(candidate);
@@ -211,9 +212,9 @@ std::optional<HeartPlacement::Kind> LevelSolver::kindWithSupply(const std::vecto
     const HeartPlacement::Kind first = preferLight ? HeartPlacement::Kind::Light : HeartPlacement::Kind::Dark;
     const HeartPlacement::Kind second =
         preferLight ? HeartPlacement::Kind::Dark : HeartPlacement::Kind::Light;
-    if (countOf(hearts, first) < World::heartsPerLevel)
+    if (countOf(hearts, first) < LevelRules::heartsPerKind)
         return first;
-    if (countOf(hearts, second) < World::heartsPerLevel)
+    if (countOf(hearts, second) < LevelRules::heartsPerKind)
         return second;
     return std::nullopt;
 }

@@ -2,7 +2,7 @@
 
 #include "Simulation.h"
 
-#include "game/ProcessPlay.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <utility>
@@ -22,7 +22,7 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
         simulation.step();
         outcome.stepsRun = step;
         outcome.captured = simulation.getWorld().getCapturedCount();
-        if (outcome.captured >= ProcessPlay::levelGoal && !outcome.solved)
+        if (outcome.captured >= LevelRules::goal && !outcome.solved)
         {
             outcome.solved = true;
             outcome.solvedAtStep = step;
@@ -34,7 +34,7 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
             outcome.flowOver = true;
             break;
         }
-        if (ending == Ending::AtGoal && simulation.countCapturable() < ProcessPlay::levelGoal)
+        if (ending == Ending::AtGoal && simulation.countCapturable() < LevelRules::goal)
         {
             outcome.outOfReach = true;
             break;

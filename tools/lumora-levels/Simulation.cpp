@@ -3,6 +3,7 @@
 #include "HeartPlacement.h"
 
 #include "platform/Clock.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <algorithm>
@@ -31,7 +32,8 @@ Simulation::~Simulation()
 
 void Simulation::placeHeart(const HeartPlacement& heart)
 {
-    world->placeHeart(heart.x, heart.y, World::heartRadius, heart.strength(), heart.image());
+    world->placeHeart(heart.x, heart.y, LevelRules::heartRadius, LevelRules::strengthOf(heart.kind),
+                      LevelRules::pictureOf(heart.kind));
 }
 
 void Simulation::step()

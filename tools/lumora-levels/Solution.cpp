@@ -2,7 +2,7 @@
 
 #include "IntegerText.h"
 
-#include "world/World.h"
+#include "world/LevelRules.h"
 
 #include <sstream>
 
@@ -95,6 +95,6 @@ void Solution::checkSupply()
     int dark = 0;
     for (const HeartPlacement& heart : hearts)
         ++(heart.kind == HeartPlacement::Kind::Light ? light : dark);
-    if (light > World::heartsPerLevel || dark > World::heartsPerLevel)
-        problem = "a level gives only " + std::to_string(World::heartsPerLevel) + " hearts of each kind";
+    if (light > LevelRules::heartsPerKind || dark > LevelRules::heartsPerKind)
+        problem = "a level gives only " + std::to_string(LevelRules::heartsPerKind) + " hearts of each kind";
 }

@@ -6,8 +6,8 @@
 #include "Simulation.h"
 #include "Solution.h"
 
-#include "game/ProcessPlay.h"
 #include "platform/RegularFile.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <chrono>
@@ -127,7 +127,7 @@ int solve(const CommandLine& line)
     }
     if (!outcome.solved)
     {
-        std::cerr << "lumora-levels: no placement found that captures " << ProcessPlay::levelGoal << " in "
+        std::cerr << "lumora-levels: no placement found that captures " << LevelRules::goal << " in "
                   << solver.getTrials() << " trials; the best captures " << outcome.captured << ":\n"
                   << "  " << Solution::lineFor(solver.getBest()) << '\n';
         return exitFailed;
@@ -136,7 +136,7 @@ int solve(const CommandLine& line)
     const auto [steady, nudged] = solver.countSteadyNudges(nudgeUnits);
     const std::size_t hearts = solver.getBest().size();
     std::cerr << "lumora-levels: " << hearts << (hearts == 1 ? " heart reaches " : " hearts reach ")
-              << ProcessPlay::levelGoal << " at step " << outcome.solvedAtStep << " and capture "
+              << LevelRules::goal << " at step " << outcome.solvedAtStep << " and capture "
               << outcome.captured << " by the end; best of " << solver.getTrials()
               << " trials; still solved with one heart " << nudgeUnits << " units off in " << steady << " of "
               << nudged << " tries\n";
