@@ -3,6 +3,7 @@
 #include "engine/InputQueue.h"
 #include "graphics/PictureLook.h"
 #include "graphics/PixelCopy.h"
+#include "graphics/PlayField.h"
 
 #include <cstdint>
 
@@ -12,8 +13,8 @@
 class MainLoop
 {
 public:
-    static constexpr int windowWidth = 800;
-    static constexpr int windowHeight = 600;
+    static constexpr int windowWidth = PlayField::width;
+    static constexpr int windowHeight = PlayField::height;
     static constexpr int windowBitsPerPixel = 32;
     // The window's class, by which desktops match it with its launcher (StartupWMClass in packaging/).
     static constexpr const char* windowClass = "lumora";

@@ -6,6 +6,7 @@
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/ProcessGame.h"
+#include "graphics/PlayField.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -50,9 +51,8 @@ void ProcessPlay::handleEvent(Event& event)
 
 void ProcessPlay::placeHeart(const Event& mouseUp)
 {
-    // The mouse's y grows down the window, the field's up from its bottom edge.
     const int x = stringToInt(mouseUp.getParameter(0));
-    const int y = World::fieldHeight - stringToInt(mouseUp.getParameter(1));
+    const int y = PlayField::yFromWindow(stringToInt(mouseUp.getParameter(1)));
     const int button = stringToInt(mouseUp.getParameter(2));
     if (y <= ProcessGame::bottomBarTop)
         return;

@@ -4,10 +4,10 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
-#include "engine/MainLoop.h"
 #include "engine/StringConversion.h"
 #include "graphics/Font.h"
 #include "graphics/PictureLook.h"
+#include "graphics/PlayField.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -73,7 +73,7 @@ void TextButton::followPointer(const Event& event)
 {
     // Mouse events come in window pixels with y growing downwards.
     const float x = static_cast<float>(stringToInt(event.getParameter(0)));
-    const float y = static_cast<float>(MainLoop::windowHeight - stringToInt(event.getParameter(1)));
+    const float y = static_cast<float>(PlayField::yFromWindow(stringToInt(event.getParameter(1))));
     hovering = contains(x, y);
     if (!hovering)
         state = Normal;

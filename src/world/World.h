@@ -2,6 +2,7 @@
 
 #include "engine/EventListener.h"
 #include "graphics/PixelCopy.h"
+#include "graphics/PlayField.h"
 #include "world/BodyLanes.h"
 #include "world/Generator.h"
 #include "world/GravBody.h"
@@ -30,8 +31,8 @@ public:
     static constexpr std::uint32_t emissionIntervalMs = 50;
 
     // The visible field in units, and the limits, 100 units beyond its edges, past which a particle is lost.
-    static constexpr int fieldWidth = 800;
-    static constexpr int fieldHeight = 600;
+    static constexpr int fieldWidth = PlayField::width;
+    static constexpr int fieldHeight = PlayField::height;
     static constexpr float fieldLeftLimit = -100;
     static constexpr float fieldRightLimit = 900;
     static constexpr float fieldBottomLimit = -100;
