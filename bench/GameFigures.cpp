@@ -3,6 +3,8 @@
 // peak resident memory while a level is played, and the processor use while the window is hidden during
 // play. Input goes through SDL's own queue, as a player's does.
 // Run from the game's data folder under an X server; figures.sh runs it and reads its output.
+#include "SdlInput.h"
+
 #include "engine/MainLoop.h"
 
 #include <SDL.h>
@@ -51,30 +53,12 @@ long peakResidentKilobytes()
     return 0;
 }
 
-void pushMouse(Uint8 type, int x, int y, Uint8 button)
-{
-    SDL_Event event{};
-    event.type = type;
-    if (type == SDL_MOUSEMOTION)
-    {
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-    }
-    else
-    {
-        event.button.x = static_cast<Uint16>(x);
-        event.button.y = static_cast<Uint16>(y);
-        event.button.button = button;
-    }
-    SDL_PushEvent(&event);
-}
-
 // A click in window coordinates, spread over frames as a hand would make it.
 void click(MainLoop& loop, int x, int y, Uint8 button)
 {
     for (Uint8 type : {Uint8(SDL_MOUSEMOTION), Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)})
     {
-        pushMouse(type, x, y, button);
+        SdlInput::pushMouse(type, x, y, button);
         loop.runFrame();
     }
 }

@@ -2,6 +2,8 @@
 // advance only by the frame wait, with the random generator seeded alike: every run of one revision draws
 // the same frames, stars included, so the pictures of two revisions can be compared pixel for pixel.
 // Run from the game's data folder under an X server:  game_pictures OUTPUT_FOLDER
+#include "SdlInput.h"
+
 #include "engine/MainLoop.h"
 #include "platform/Clock.h"
 
@@ -20,24 +22,6 @@ std::uint32_t nowMilliseconds()
     return static_cast<std::uint32_t>(nowMicroseconds / 1000);
 }
 
-void pushMouse(Uint8 type, int x, int y)
-{
-    SDL_Event event{};
-    event.type = type;
-    if (type == SDL_MOUSEMOTION)
-    {
-        event.motion.x = static_cast<Uint16>(x);
-        event.motion.y = static_cast<Uint16>(y);
-    }
-    else
-    {
-        event.button.x = static_cast<Uint16>(x);
-        event.button.y = static_cast<Uint16>(y);
-        event.button.button = SDL_BUTTON_LEFT;
-    }
-    SDL_PushEvent(&event);
-}
-
 void runFrames(MainLoop& loop, int frames)
 {
     for (int i = 0; i < frames; ++i)
@@ -48,7 +32,7 @@ void click(MainLoop& loop, int x, int y)
 {
     for (Uint8 type : {Uint8(SDL_MOUSEMOTION), Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)})
     {
-        pushMouse(type, x, y);
+        SdlInput::pushMouse(type, x, y);
         loop.runFrame();
     }
 }
@@ -74,7 +58,7 @@ int main(int argc, char** argv)
     loop.startUp();
     std::srand(1);
     runFrames(loop, 300);
-    pushMouse(SDL_MOUSEMOTION, 400, 220);
+    SdlInput::pushMouse(SDL_MOUSEMOTION, 400, 220);
     runFrames(loop, 5);
     screenshot(folder, "menu");
     click(loop, 400, 300);
