@@ -47,7 +47,7 @@ TEST(EventDelivery, IsFirstInFirstOutAcrossTypesAndInRegistrationOrderWithinOne)
     events->dispatchAll();
 
     // Nobody listens for KeyDown: it is simply dropped.
-    EXPECT_EQ(log, (Log{"a:3", "b:5", "a:5", "a:1"}));
+    EXPECT_EQ(log, (Log{"a:MouseUp", "b:Tick", "a:Tick", "a:KeyUp"}));
     EXPECT_FALSE(events->hasQueuedEvents());
 }
 
@@ -70,7 +70,7 @@ TEST(EventDelivery, AnEventPostedByAHandlerComesAfterThoseAlreadyQueued)
     post(*events, KeyDown);
     events->dispatchAll();
 
-    EXPECT_EQ(log, (Log{"r:5", "r:0", "r:10"}));
+    EXPECT_EQ(log, (Log{"r:Tick", "r:KeyDown", "r:ButtonClicked"}));
 }
 
 TEST(EventDelivery, AListenerAddedDuringTheWalkIsReachedInTheSameWalk)
@@ -90,7 +90,7 @@ TEST(EventDelivery, AListenerAddedDuringTheWalkIsReachedInTheSameWalk)
     post(*events, Tick);
     events->dispatchAll();
 
-    EXPECT_EQ(log, (Log{"first:5", "late:5"}));
+    EXPECT_EQ(log, (Log{"first:Tick", "late:Tick"}));
 }
 
 TEST(EventDelivery, AListenerTakenOutBeforeItsTurnIsSkipped)
@@ -109,7 +109,7 @@ TEST(EventDelivery, AListenerTakenOutBeforeItsTurnIsSkipped)
     post(*events, Tick);
     events->dispatchAll();
 
-    EXPECT_EQ(log, (Log{"first:5", "third:5", "first:5", "third:5"}));
+    EXPECT_EQ(log, (Log{"first:Tick", "third:Tick", "first:Tick", "third:Tick"}));
     EXPECT_EQ(second->getRefCount(), 1);
 }
 
@@ -127,7 +127,7 @@ TEST(EventDelivery, AListenerThatTakesItselfOutMidWalkLetsTheWalkGoOn)
     post(*events, Tick);
     events->dispatchAll();
 
-    EXPECT_EQ(log, (Log{"quitter:5", "next:5", "next:5"}));
+    EXPECT_EQ(log, (Log{"quitter:Tick", "next:Tick", "next:Tick"}));
 }
 
 TEST(EventRegistration, ADoubleRegistrationGetsTwoCallsAndOneRemovalTakesBoth)
@@ -147,7 +147,7 @@ TEST(EventRegistration, ADoubleRegistrationGetsTwoCallsAndOneRemovalTakesBoth)
     post(*events, Tick);
     post(*events, MouseUp);
     events->dispatchAll();
-    EXPECT_EQ(log, (Log{"twice:5", "twice:5", "twice:3"}));
+    EXPECT_EQ(log, (Log{"twice:Tick", "twice:Tick", "twice:MouseUp"}));
 }
 
 TEST(EventPosting, StampsTheTickCountAndEmptiesTheTarget)

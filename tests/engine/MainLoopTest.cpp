@@ -85,7 +85,7 @@ protected:
         for (const std::string& entry : log)
         {
             split.back().push_back(entry);
-            if (entry == "r:5")
+            if (entry == "r:Tick")
                 split.emplace_back();
         }
         split.pop_back();
@@ -115,8 +115,8 @@ TEST_F(LoopFrames, TwoEventsOfOneFrameArriveInTwoFramesEachBeforeItsTick)
 
     const auto split = frames();
     ASSERT_EQ(split.size(), 3u);
-    EXPECT_EQ(split[0], (std::vector<std::string>{"r:1", "r:5"}));
-    EXPECT_EQ(split[1], (std::vector<std::string>{"r:3", "r:5"}));
+    EXPECT_EQ(split[0], (std::vector<std::string>{"r:KeyUp", "r:Tick"}));
+    EXPECT_EQ(split[1], (std::vector<std::string>{"r:MouseUp", "r:Tick"}));
     EXPECT_EQ(clicksAt, (std::vector<std::string>{"123,45"}));
 }
 

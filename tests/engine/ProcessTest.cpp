@@ -102,7 +102,7 @@ TEST_F(ProcessTree, StartPostsProcessStartedCarryingTheProcess)
     CoreAccess::root()->addChild(process);
     deliver();
 
-    EXPECT_EQ(seen, (Log{"r:8"}));
+    EXPECT_EQ(seen, (Log{"r:ProcessStarted"}));
     EXPECT_TRUE(carried == process);
     EXPECT_FALSE(process->isFinished());
     Core::instance()->getEventManager()->removeListener(recorder, ProcessStarted);

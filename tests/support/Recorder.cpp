@@ -1,6 +1,17 @@
 #include "support/Recorder.h"
 
-#include "engine/StringConversion.h"
+#include "engine/EventType.h"
+
+namespace
+{
+std::string typeName(int type)
+{
+    static const char* const names[] = {
+        "KeyDown", "KeyUp", "MouseDown",      "MouseUp",        "MouseMove",     "Tick",
+        "",        "",      "ProcessStarted", "ProcessStopped", "ButtonClicked", "LevelGoalReached"};
+    return type >= 0 && type < static_cast<int>(std::size(names)) ? names[type] : std::to_string(type);
+}
+} // namespace
 
 Recorder::Recorder(std::string recorderName, std::vector<std::string>& sharedLog)
     : name(std::move(recorderName)), log(sharedLog)
@@ -10,7 +21,7 @@ Recorder::Recorder(std::string recorderName, std::vector<std::string>& sharedLog
 void Recorder::handleEvent(Event& event)
 {
     ++count;
-    log.push_back(name + ":" + intToString(event.type));
+    log.push_back(name + ":" + typeName(event.type));
     if (action)
         action(event);
 }
