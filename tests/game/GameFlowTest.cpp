@@ -2,6 +2,7 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/ProcessManager.h"
+#include "game/ButtonId.h"
 #include "game/GameHarness.h"
 #include "game/ProcessCongratulations.h"
 #include "game/ProcessCountdown.h"
@@ -15,14 +16,16 @@
 #include "support/Recorder.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
-#include <SDL.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <limits>
 
 namespace
 {
-constexpr int escape = SDLK_ESCAPE;
-
 class GameFlow : public GameHarness
 {
 protected:
@@ -32,302 +35,244 @@ protected:
         writeLevel("level1.txt", quickLevel());
         writeLevel("level2.txt", quickLevel());
     }
-
     void reachMenu()
     {
-        ASSERT_TRUE(runUntil([this] { return showing<ProcessMenu>(); }));
+        ASSERT_TRUE(waitUntil([this] { return showing<ProcessMenu>(); }));
     }
-    void startNewGame()
+    void startFrom(int buttonId)
     {
         reachMenu();
-        clickButton("NEW GAME");
+        clickButton(buttonId);
         ASSERT_TRUE(showing<ProcessGame>());
     }
     void reachPlay()
     {
-        ASSERT_TRUE(runUntil([this] { return inPhase<ProcessPlay>(); }, 400));
+        ASSERT_TRUE(waitUntil([this] { return inPhase<ProcessPlay>(); }, 4000));
     }
     void reachLevelComplete()
     {
         reachPlay();
-        ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL COMPLETE!!"); }, 1000));
+        ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL COMPLETE!!"); }));
     }
     Handle<World> world() const { return Core::instance()->getWorld(); }
+    std::size_t widgetCount() const { return Core::instance()->getInterface()->getWidgets().size(); }
+    float meterValue() const
+    {
+        for (const Handle<Widget>& widget : Core::instance()->getInterface()->getWidgets())
+            if (auto* meter = dynamic_cast<Meter*>(widget.get()))
+                return meter->value;
+        return -1;
+    }
 };
 } // namespace
 
-TEST_F(GameFlow, TheLogoShowsForTwoSecondsWhateverThePlayerDoes)
+TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
 {
+    const std::uint32_t start = clock.now();
     ASSERT_TRUE(showing<ProcessIntro>());
-    EXPECT_EQ(Core::instance()->getInterface()->getWidgets().size(), 1u);
-    frames(100);
+    EXPECT_EQ(widgetCount(), 1u);
+    wait(1000);
     click(400, 300);
-    releaseKey(escape);
-    frames(199 - 100 - 4);
-    EXPECT_TRUE(showing<ProcessIntro>()) << "the intro ended early";
-    frame();
-    EXPECT_TRUE(showing<ProcessMenu>());
-}
-
-TEST_F(GameFlow, TheMenuCentresItsTitleAndButtonsOverTheBackgroundLevel)
-{
+    key(KeyUp);
     reachMenu();
+    EXPECT_EQ(clock.now() - start, ProcessIntro::durationMilliseconds) << "input cut the logo short";
+
     EXPECT_TRUE(onScreen("LUMORA"));
-    // "NEW GAME" at (328, 400) and "QUIT" at (364, 280): the corner pixels are on the button, one step
-    // beyond is not.
-    EXPECT_TRUE(findButton(328, 400));
-    EXPECT_TRUE(findButton(471, 361));
-    EXPECT_FALSE(findButton(327, 400));
-    EXPECT_TRUE(findButton(364, 280));
-    EXPECT_TRUE(findButton(435, 241));
-    EXPECT_FALSE(findButton(436, 260));
-    EXPECT_TRUE(findButton(292, 300));
-    EXPECT_EQ(world()->getBodies().size(), 1u);
-    EXPECT_TRUE(world()->getGenerators().empty());
-}
+    EXPECT_EQ(world()->getBodies().size(), 1u) << "the background level";
+    // Centred: "NEW GAME" from (328, 400), "QUIT" from (364, 280); a corner pixel is on, one beyond is not.
+    const struct
+    {
+        int x, y;
+        bool on;
+    } corners[] = {{328, 400, true}, {471, 361, true},  {327, 400, false}, {364, 280, true},
+                   {435, 241, true}, {436, 260, false}, {292, 300, true}};
+    for (const auto& corner : corners)
+        EXPECT_EQ(static_cast<bool>(buttonAt(corner.x, corner.y)), corner.on) << corner.x << "," << corner.y;
 
-TEST_F(GameFlow, InstructionsAndBackLeadToAFreshMenu)
-{
-    reachMenu();
-    clickButton("INSTRUCTIONS");
-    EXPECT_TRUE(findButton(736, 30)) << "no BACK button";
-    EXPECT_FALSE(findButton(400, 380));
+    clickButton(Instructions);
     EXPECT_FALSE(onScreen("LUMORA"));
-    EXPECT_EQ(Core::instance()->getInterface()->getWidgets().size(), 2u);
-
-    clickButton("BACK");
+    EXPECT_FALSE(buttonAt(400, 380));
+    EXPECT_EQ(widgetCount(), 2u);
+    clickButton(Back);
     EXPECT_TRUE(onScreen("LUMORA"));
-    EXPECT_TRUE(findButton(328, 400));
-    EXPECT_TRUE(findButton(364, 280));
-    EXPECT_FALSE(findButton(736, 30));
-    EXPECT_EQ(Core::instance()->getInterface()->getWidgets().size(), 6u);
-}
-
-TEST_F(GameFlow, QuitEndsTheProcessTreeAndTheRun)
-{
-    reachMenu();
-    clickButton("QUIT");
+    EXPECT_FALSE(buttonAt(736, 30));
+    EXPECT_EQ(widgetCount(), 6u);
+    clickButton(Quit);
     EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
     EXPECT_FALSE(CoreAccess::isRunning());
 }
 
-TEST_F(GameFlow, NewGameStartsLevelOneWithTheDisplayAndLeavesTheSaveAlone)
+TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
 {
-    writeLevel("save.txt", "2\n");
-    startNewGame();
-    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
-    EXPECT_EQ(labelTexts().size(), 3u);
+    std::vector<std::string> log;
+    Handle<Recorder> goals(new Recorder("goal", log));
+    Core::instance()->getEventManager()->addListener(goals, LevelGoalReached);
+    startFrom(NewGame);
+    EXPECT_EQ(saveFile(), "") << "starting a level writes nothing";
     EXPECT_EQ(labelTexts()[0], "5");
     EXPECT_EQ(labelTexts()[1], "5");
-    EXPECT_EQ(world()->getGenerators().size(), 3u);
-    EXPECT_EQ(saveFileContent(), "2\n");
-}
 
-TEST_F(GameFlow, TheCountdownStepsOnceASecondAndALateFrameIsNotMadeUp)
-{
-    startNewGame();
-    frames(98);
+    // The count steps once a second and a late frame makes only one step; the field stands still.
+    click(200, 500);
+    wait(950);
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
     frame(1500);
-    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 1")) << "a late frame made more than one step";
-    frames(99);
+    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 1"));
+    wait(990);
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 1"));
     frame();
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 0"));
+    wait(990);
     EXPECT_TRUE(inPhase<ProcessCountdown>());
-    frames(99);
-    EXPECT_TRUE(inPhase<ProcessCountdown>());
+    EXPECT_EQ(world()->getBodies().size(), 1u) << "a heart placed during the countdown";
+    EXPECT_TRUE(world()->getParticles().empty());
     frame();
     EXPECT_TRUE(inPhase<ProcessPlay>());
     EXPECT_FALSE(onScreen("LEVEL 1 STARTING IN 0"));
-}
 
-TEST_F(GameFlow, TheFieldStandsStillUntilThePlayPhaseBegins)
-{
-    startNewGame();
-    frames(250);
-    EXPECT_TRUE(world()->getParticles().empty());
-    EXPECT_EQ(world()->getGenerators()[0].remaining, 40);
-    reachPlay();
-    frames(30);
-    EXPECT_FALSE(world()->getParticles().empty());
-}
-
-TEST_F(GameFlow, HeartsArePlacedOnlyDuringPlayAndTheCountsFollow)
-{
-    startNewGame();
+    // Left is light, right is dark, the middle button nothing; none on the bottom bar, just above it yes.
     click(200, 500);
-    EXPECT_EQ(world()->getBodies().size(), 1u);
-    reachPlay();
-
-    click(200, 500);
-    ASSERT_EQ(world()->getBodies().size(), 2u);
-    EXPECT_EQ(world()->getBodies()[1].position.x, 200);
-    EXPECT_EQ(world()->getBodies()[1].position.y, 500);
-    EXPECT_EQ(world()->getBodies()[1].strength, 150);
-    // Nothing is placed under the bottom bar, where the heart would be hidden; just above it is.
     click(300, ProcessGame::bottomBarTop);
     click(600, ProcessGame::bottomBarTop + 1, SDL_BUTTON_RIGHT);
+    click(650, 150, SDL_BUTTON_RIGHT);
     click(600, 150, SDL_BUTTON_MIDDLE);
     frame();
-    ASSERT_EQ(world()->getBodies().size(), 3u);
-    EXPECT_EQ(world()->getBodies()[2].strength, -150);
-    EXPECT_EQ(labelTexts()[0], "4");
-    EXPECT_EQ(labelTexts()[1], "4");
-}
+    ASSERT_EQ(world()->getBodies().size(), 4u);
+    const GravBody& light = world()->getBodies()[1];
+    EXPECT_EQ(light.position.x, 200);
+    EXPECT_EQ(light.position.y, 500);
+    EXPECT_EQ(light.strength, LevelRules::heartPull);
+    EXPECT_EQ(world()->getBodies()[2].strength, -LevelRules::heartPull);
+    EXPECT_EQ(labelTexts()[0], "4") << "light hearts left";
+    EXPECT_EQ(labelTexts()[1], "3") << "dark hearts left";
 
-TEST_F(GameFlow, ReachingTheGoalPostsOneNoticeFreezesTheFieldAndShowsLevelComplete)
-{
-    std::vector<std::string> log;
-    Handle<Recorder> recorder(new Recorder("goal", log));
-    Core::instance()->getEventManager()->addListener(recorder, LevelGoalReached);
-    startNewGame();
-    reachLevelComplete();
-    EXPECT_EQ(recorder->received(), 1);
-    EXPECT_GE(world()->getCapturedCount(), 70);
-    Handle<Meter> meter;
-    for (const Handle<Widget>& widget : Core::instance()->getInterface()->getWidgets())
-        if (auto* found = dynamic_cast<Meter*>(widget.get()))
-            meter = found;
-    ASSERT_TRUE(meter);
+    ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL COMPLETE!!"); }));
+    EXPECT_EQ(world()->getCapturedCount(), 70);
+    EXPECT_EQ(log, std::vector<std::string>{"goal:LevelGoalReached"});
+    EXPECT_EQ(saveFile(), "2\n") << "saved at once, so that Escape now keeps the win";
     frame();
-    // The meter follows the captured count and may pass the goal; only its drawing stops at full.
-    EXPECT_FLOAT_EQ(meter->value, static_cast<float>(world()->getCapturedCount() / 70.0));
-
-    const auto particles = world()->getParticles().size();
-    const int captured = world()->getCapturedCount();
-    frames(100);
-    EXPECT_EQ(world()->getParticles().size(), particles);
-    EXPECT_EQ(world()->getCapturedCount(), captured);
-    EXPECT_EQ(recorder->received(), 1);
-    Core::instance()->getEventManager()->removeListener(recorder, LevelGoalReached);
-}
-
-TEST_F(GameFlow, WinningALevelSavesTheNextAtOnceAndCountsItDown)
-{
-    startNewGame();
-    reachLevelComplete();
-    EXPECT_EQ(saveFileContent(), "2\n") << "Escape now would lose the win";
-    frames(195);
+    EXPECT_FLOAT_EQ(meterValue(), 1);
+    const float angle = world()->getBodies()[0].angle;
+    wait(1900);
+    EXPECT_EQ(world()->getBodies()[0].angle, angle) << "the field runs on after the goal";
     EXPECT_TRUE(onScreen("LEVEL COMPLETE!!"));
-    ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 10));
+    EXPECT_EQ(log.size(), 1u);
+    ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 100));
     EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
-    EXPECT_EQ(saveFileContent(), "2\n");
+    EXPECT_EQ(saveFile(), "2\n");
     EXPECT_EQ(world()->getCapturedCount(), 0);
-    EXPECT_EQ(world()->getGenerators()[0].remaining, 40);
-
-    // A new game's win never moves a save further on backwards; advancing to level 2 still does.
-    releaseKey(escape);
-    writeLevel("save.txt", "9\n");
-    clickButton("NEW GAME");
-    reachLevelComplete();
-    EXPECT_EQ(saveFileContent(), "9\n");
-    ASSERT_TRUE(runUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 210));
-    EXPECT_EQ(saveFileContent(), "2\n");
+    EXPECT_EQ(world()->getGenerators()[0].remaining, 24);
+    Core::instance()->getEventManager()->removeListener(goals, LevelGoalReached);
 }
 
-TEST_F(GameFlow, AfterTheLastLevelTheCongratulationsLeadBackToTheMenu)
+TEST_F(GameFlow, RestartActsOnlyInPlayAndEscapeReleasedLeavesEveryPhase)
 {
-    writeLevel("save.txt", "2\n");
-    reachMenu();
-    clickButton("CONTINUE");
-    EXPECT_TRUE(onScreen("LEVEL 2 STARTING IN 2"));
-    reachLevelComplete();
-    ASSERT_TRUE(runUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }, 300));
-    frames(395);
-    EXPECT_TRUE(showing<ProcessGame>());
-    ASSERT_TRUE(runUntil([this] { return showing<ProcessMenu>(); }, 10));
-    EXPECT_EQ(saveFileContent(), "2\n");
-    EXPECT_TRUE(world()->getGenerators().empty()) << "the menu shows the background level again";
-}
-
-TEST_F(GameFlow, RestartLevelActsOnlyDuringPlay)
-{
-    startNewGame();
-    Handle<Process> countdown = phase();
-    frames(50);
-    clickButton("RESTART LEVEL");
+    startFrom(NewGame);
+    const Handle<Process> countdown = phase();
+    wait(500);
+    clickButton(RestartLevel);
     EXPECT_TRUE(phase() == countdown) << "restart during the countdown";
-
     reachPlay();
     click(200, 500);
-    click(600, 100, SDL_BUTTON_RIGHT);
-    frame();
-    ASSERT_EQ(world()->getLightHearts(), 4);
+    click(600, 500, SDL_BUTTON_RIGHT);
     // The release over the button, on the bottom bar, places no heart; the restart loads the level again.
-    clickButton("RESTART LEVEL");
+    clickButton(RestartLevel);
     EXPECT_TRUE(inPhase<ProcessCountdown>());
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
     EXPECT_EQ(world()->getBodies().size(), 1u);
     frame();
     EXPECT_EQ(labelTexts()[0], "5");
     EXPECT_EQ(labelTexts()[1], "5");
-    EXPECT_EQ(world()->getCapturedCount(), 0);
 
-    reachLevelComplete();
-    clickButton("RESTART LEVEL");
-    EXPECT_TRUE(inPhase<ProcessLevelUp>()) << "restart during level complete";
-}
-
-TEST_F(GameFlow, AGoalReachedInTheFrameOfARestartIsIgnored)
-{
-    startNewGame();
+    // The goal reached in the frame of a restart belongs to the abandoned play phase.
     reachPlay();
-    postMouse(MouseMove, 680, 36);
-    postMouse(MouseDown, 680, 36);
-    // The world's step reaches the goal after the play phase looked for it: the next frame's release
-    // restarts the level first, and then the goal of the abandoned play phase arrives.
-    ASSERT_TRUE(runUntil([this] { return world()->getCapturedCount() >= 70; }, 1000));
-    postMouse(MouseUp, 680, 36);
+    mouse(MouseMove, 680, 36);
+    mouse(MouseDown, 680, 36);
+    ASSERT_TRUE(waitUntil([this] { return world()->getCapturedCount() >= LevelRules::goal; }));
+    mouse(MouseUp, 680, 36);
     EXPECT_TRUE(inPhase<ProcessCountdown>());
     EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
-}
-
-TEST_F(GameFlow, EscapeReleasedLeavesAnyPhaseForTheMenu)
-{
-    startNewGame();
-    pressKey(escape);
-    EXPECT_TRUE(showing<ProcessGame>()) << "pressing alone must not leave";
-    releaseKey(escape);
-    EXPECT_TRUE(showing<ProcessMenu>());
-    EXPECT_FALSE(onScreen("LEVEL 1 STARTING IN 2"));
-
-    clickButton("NEW GAME");
-    reachPlay();
-    releaseKey(escape);
-    ASSERT_TRUE(showing<ProcessMenu>());
-    const auto particles = world()->getParticles().size();
-    frames(20);
-    EXPECT_EQ(world()->getParticles().size(), particles) << "the field still runs after leaving";
-
-    clickButton("NEW GAME");
     reachLevelComplete();
-    releaseKey(escape);
+    clickButton(RestartLevel);
+    EXPECT_TRUE(inPhase<ProcessLevelUp>()) << "restart during level complete";
+
+    key(KeyDown);
+    EXPECT_TRUE(showing<ProcessGame>()) << "a press alone left";
+    key(KeyUp);
     EXPECT_TRUE(showing<ProcessMenu>());
     EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
-
-    writeLevel("save.txt", "2\n");
-    clickButton("CONTINUE");
+    clickButton(NewGame);
+    key(KeyUp);
+    EXPECT_FALSE(onScreen("LEVEL 1 STARTING IN 2"));
+    clickButton(NewGame);
+    reachPlay();
+    key(KeyUp);
+    EXPECT_TRUE(showing<ProcessMenu>());
+    clickButton(Continue);
     reachLevelComplete();
-    ASSERT_TRUE(runUntil([this] { return inPhase<ProcessCongratulations>(); }, 300));
-    releaseKey(escape);
+    ASSERT_TRUE(waitUntil([this] { return inPhase<ProcessCongratulations>(); }, 3000));
+    key(KeyUp);
     EXPECT_TRUE(showing<ProcessMenu>());
     EXPECT_FALSE(onScreen("CONGRATULATIONS! YOU WON THE GAME!!"));
 }
 
-TEST_F(GameFlow, ContinueStartsTheSavedLevelOrTheFirst)
+TEST_F(GameFlow, ContinueStartsTheSavedLevelAndTheLastLevelEndsTheGame)
 {
-    const std::pair<const char*, const char*> cases[] = {{"3\n", "LEVEL 3 STARTING IN 2"},
+    const std::pair<const char*, const char*> saves[] = {{nullptr, "LEVEL 1 STARTING IN 2"},
+                                                         {"3\n", "LEVEL 3 STARTING IN 2"},
                                                          {"garbage", "LEVEL 1 STARTING IN 2"},
-                                                         {"0", "LEVEL 1 STARTING IN 2"}};
+                                                         {"0", "LEVEL 1 STARTING IN 2"},
+                                                         {"-3\n", "LEVEL 1 STARTING IN 2"}};
     reachMenu();
-    clickButton("CONTINUE");
-    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2")) << "without a save file";
-    for (const auto& [saved, expected] : cases)
+    for (const auto& [saved, expected] : saves)
     {
-        releaseKey(escape);
-        writeLevel("save.txt", saved);
-        clickButton("CONTINUE");
-        EXPECT_TRUE(onScreen(expected)) << "save holding '" << saved << "'";
+        if (saved)
+            writeLevel("save.txt", saved);
+        clickButton(Continue);
+        EXPECT_TRUE(onScreen(expected)) << "save holding " << (saved ? saved : "nothing");
+        key(KeyUp);
     }
+
+    // After the last level the congratulations show for four seconds, then the menu.
+    writeLevel("save.txt", "2\n");
+    clickButton(Continue);
+    reachLevelComplete();
+    ASSERT_TRUE(waitUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }, 3000));
+    wait(ProcessCongratulations::durationMilliseconds - 50);
+    EXPECT_TRUE(showing<ProcessGame>());
+    ASSERT_TRUE(waitUntil([this] { return showing<ProcessMenu>(); }, 100));
+    EXPECT_EQ(saveFile(), "2\n");
+    EXPECT_TRUE(world()->getGenerators().empty()) << "the menu shows the background level again";
+
+    // A new game's early win never moves the save backwards; advancing to level 2 still writes it.
+    writeLevel("save.txt", "9\n");
+    clickButton(NewGame);
+    reachLevelComplete();
+    EXPECT_EQ(saveFile(), "9\n");
+    ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 2100));
+    EXPECT_EQ(saveFile(), "2\n");
+    key(KeyUp);
+
+    // Only a regular file is a level: a FIFO after level 1 would wait for ever, a folder plays empty.
+    std::filesystem::remove(folder.file("levels/level2.txt"));
+    ASSERT_EQ(mkfifo(folder.file("levels/level2.txt").c_str(), 0600), 0);
+    clickButton(NewGame);
+    reachLevelComplete();
+    ASSERT_TRUE(waitUntil([this] { return inPhase<ProcessCongratulations>(); }, 3000));
+    key(KeyUp);
+    std::filesystem::remove(folder.file("levels/level1.txt"));
+    std::filesystem::create_directory(folder.file("levels/level1.txt"));
+    clickButton(NewGame);
+    reachPlay();
+    frame();
+    EXPECT_TRUE(onScreen(ProcessPlay::outOfParticlesText));
+    key(KeyUp);
+
+    // Were the number to wrap round, the game would go on to the empty level, which never ends.
+    const int last = std::numeric_limits<int>::max();
+    writeLevel("level" + std::to_string(last) + ".txt", quickLevel());
+    writeLevel("level-2147483648.txt", "");
+    writeLevel("save.txt", std::to_string(last));
+    clickButton(Continue);
+    ASSERT_TRUE(waitUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }));
 }

@@ -6,28 +6,45 @@
 #include "engine/EventType.h"
 #include "engine/ProcessManager.h"
 #include "engine/StringConversion.h"
+#include "game/ButtonId.h"
 #include "graphics/Interface.h"
+#include "graphics/PlayField.h"
 #include "support/CoreAccess.h"
 #include "widgets/Label.h"
 #include "widgets/TextButton.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 namespace
 {
-// Where each caption's button stands, in play-field coordinates, as the screens lay them out.
-struct ButtonPlace
+// A field point on each button's caption, as the screens lay them out.
+struct ButtonPoint
 {
-    const char* caption;
     int x;
     int y;
 };
-const ButtonPlace buttonPlaces[] = {{"NEW GAME", 400, 380},     {"CONTINUE", 400, 340},
-                                    {"INSTRUCTIONS", 400, 300}, {"QUIT", 400, 260},
-                                    {"BACK", 736, 30},          {"RESTART LEVEL", 680, 36}};
+ButtonPoint buttonPoint(int buttonId)
+{
+    switch (buttonId)
+    {
+    case NewGame:
+        return {400, 380};
+    case Continue:
+        return {400, 340};
+    case Instructions:
+        return {400, 300};
+    case Quit:
+        return {400, 260};
+    case Back:
+        return {736, 30};
+    default:
+        return {680, 36};
+    }
+}
 } // namespace
 
 void GameHarness::SetUp()
@@ -51,11 +68,9 @@ void GameHarness::writeLevel(const std::string& name, const std::string& content
 
 std::string GameHarness::quickLevel()
 {
-    return "GENERATOR 100 290 5 0 40\n"
-           "GENERATOR 100 300 5 0 40\n"
-           "GENERATOR 100 310 5 0 40\n"
+    return "GENERATOR 100 290 5 0 24\nGENERATOR 100 300 5 0 23\nGENERATOR 100 310 5 0 23\n"
            "GRAVBODY 400 300 40 0 ./graphics/planet.png 2\n"
-           "//REMARKS a test level that completes by itself\n";
+           "//REMARKS\nTITLE Quick\nHINT A test level that completes by itself\n";
 }
 
 void GameHarness::frame(std::uint32_t milliseconds)
@@ -64,15 +79,15 @@ void GameHarness::frame(std::uint32_t milliseconds)
     Core::instance()->update();
 }
 
-void GameHarness::frames(int count)
+void GameHarness::wait(std::uint32_t milliseconds)
 {
-    for (int i = 0; i < count; ++i)
+    for (std::uint32_t waited = 0; waited < milliseconds; waited += frameMilliseconds)
         frame();
 }
 
-bool GameHarness::runUntil(const std::function<bool()>& condition, int maxFrames)
+bool GameHarness::waitUntil(const std::function<bool()>& condition, std::uint32_t milliseconds)
 {
-    for (int i = 0; i < maxFrames; ++i)
+    for (std::uint32_t waited = 0; waited < milliseconds; waited += frameMilliseconds)
     {
         if (condition())
             return true;
@@ -81,11 +96,11 @@ bool GameHarness::runUntil(const std::function<bool()>& condition, int maxFrames
     return condition();
 }
 
-void GameHarness::postMouse(int type, int x, int y, int button)
+void GameHarness::mouse(int type, int x, int y, int button)
 {
     Event event(type);
     event.addParameter(intToString(x));
-    event.addParameter(intToString(600 - y));
+    event.addParameter(intToString(PlayField::height - y));
     if (type != MouseMove)
         event.addParameter(intToString(button));
     Core::instance()->getEventManager()->post(event);
@@ -94,35 +109,22 @@ void GameHarness::postMouse(int type, int x, int y, int button)
 
 void GameHarness::click(int x, int y, int button)
 {
-    postMouse(MouseMove, x, y);
-    postMouse(MouseDown, x, y, button);
-    postMouse(MouseUp, x, y, button);
+    mouse(MouseMove, x, y);
+    mouse(MouseDown, x, y, button);
+    mouse(MouseUp, x, y, button);
 }
 
-void GameHarness::clickButton(const std::string& caption)
+void GameHarness::clickButton(int buttonId)
 {
-    for (const ButtonPlace& place : buttonPlaces)
-        if (caption == place.caption)
-        {
-            ASSERT_TRUE(findButton(place.x, place.y)) << "no button under " << caption;
-            click(place.x, place.y);
-            return;
-        }
-    FAIL() << "unknown button " << caption;
+    const ButtonPoint point = buttonPoint(buttonId);
+    ASSERT_TRUE(buttonAt(point.x, point.y)) << "no button " << buttonId << " on screen";
+    click(point.x, point.y);
 }
 
-void GameHarness::releaseKey(int key)
+void GameHarness::key(int type, int keyCode)
 {
-    Event event(KeyUp);
-    event.addParameter(intToString(key));
-    Core::instance()->getEventManager()->post(event);
-    frame();
-}
-
-void GameHarness::pressKey(int key)
-{
-    Event event(KeyDown);
-    event.addParameter(intToString(key));
+    Event event(type);
+    event.addParameter(intToString(keyCode));
     Core::instance()->getEventManager()->post(event);
     frame();
 }
@@ -158,7 +160,7 @@ bool GameHarness::onScreen(const std::string& text) const
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-Handle<TextButton> GameHarness::findButton(int x, int y) const
+Handle<TextButton> GameHarness::buttonAt(int x, int y) const
 {
     for (const Handle<Widget>& widget : Core::instance()->getInterface()->getWidgets())
         if (auto* button = dynamic_cast<TextButton*>(widget.get()))
@@ -167,15 +169,10 @@ Handle<TextButton> GameHarness::findButton(int x, int y) const
     return nullptr;
 }
 
-std::string GameHarness::saveFileContent() const
+std::string GameHarness::saveFile() const
 {
     std::ifstream in(folder.file("levels/save.txt"));
     std::stringstream content;
     content << in.rdbuf();
     return content.str();
-}
-
-bool GameHarness::saveFileExists() const
-{
-    return std::filesystem::exists(folder.file("levels/save.txt"));
 }

@@ -7,17 +7,18 @@
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
 
+#include <SDL.h>
+
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class Label;
 class TextButton;
 
-// The whole game in-process, frame by frame, the way the main loop runs it: a working folder with small
-// test levels, a real window for the textures, both clocks driven by hand (10 ms a frame) and input
-// posted as the main loop posts it, one event per frame.
+// The whole game in-process, frame by frame as the main loop runs it: a working folder with small test
+// levels, a real window for the textures, both clocks driven by hand and input posted as the main loop
+// posts it, one event a frame. Times are milliseconds of game time.
 class GameHarness : public CoreFixture
 {
 protected:
@@ -26,44 +27,41 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes a level file into the working folder's levels/.
     void writeLevel(const std::string& name, const std::string& content);
-    // A level whose three generators pour straight into a planet: 70 captured in well under 3 s.
+    // Three streams straight into a planet: exactly the goal's 70 particles, all captured within 2 s.
     static std::string quickLevel();
 
     void frame(std::uint32_t milliseconds = frameMilliseconds);
-    void frames(int count);
-    // Runs frames until the condition holds; false if it did not within the limit.
-    bool runUntil(const std::function<bool()>& condition, int maxFrames = 2000);
+    void wait(std::uint32_t milliseconds);
+    // Runs frames until the condition holds, for at most `milliseconds`; false if it never did.
+    bool waitUntil(const std::function<bool()>& condition, std::uint32_t milliseconds = 20000);
 
-    // Input in play-field coordinates (y up), converted to window coordinates as SDL gives them.
-    void postMouse(int type, int x, int y, int button = 1);
-    void click(int x, int y, int button = 1);
-    void clickButton(const std::string& caption);
-    void releaseKey(int key);
-    void pressKey(int key);
+    // Input at a field point (y up), handed over in window pixels (y down) as SDL gives it; a frame each.
+    void mouse(int type, int x, int y, int button = SDL_BUTTON_LEFT);
+    void click(int x, int y, int button = SDL_BUTTON_LEFT);
+    void clickButton(int buttonId);
+    void key(int type, int keyCode = SDLK_ESCAPE);
 
-    // The current top-level screen (the newest child of the root game process).
+    // The newest screen under the root game process, and the game screen's newest phase.
     Handle<Process> screen() const;
+    Handle<Process> phase() const;
     template <typename T>
     bool showing() const
     {
         return dynamic_cast<T*>(screen().get()) != nullptr;
     }
-    // The game screen's newest child: countdown, play or an overlay.
-    Handle<Process> phase() const;
     template <typename T>
     bool inPhase() const
     {
         return dynamic_cast<T*>(phase().get()) != nullptr;
     }
 
-    // Every text on screen: labels line by line.
+    // Every label's lines, in the order the interface draws them.
     std::vector<std::string> labelTexts() const;
     bool onScreen(const std::string& text) const;
-    Handle<TextButton> findButton(int x, int y) const;
-    std::string saveFileContent() const;
-    bool saveFileExists() const;
+    Handle<TextButton> buttonAt(int x, int y) const;
+    // The save file's bytes; empty when there is none.
+    std::string saveFile() const;
 
     GlWindow window;
     ManualClock clock;
