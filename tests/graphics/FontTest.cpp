@@ -1,18 +1,13 @@
 #include "graphics/Font.h"
 
-#include "engine/Core.h"
-#include "support/CoreFixture.h"
-#include "support/GlWindow.h"
-#include "support/TempFolder.h"
-#include "support/TestPictures.h"
+#include "engine/Handle.h"
+#include "support/Scene.h"
 
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
-
-using testpictures::Rgba;
 
 namespace
 {
@@ -35,48 +30,25 @@ TEST(Font, CellsRunAlongBandsOfFortyPixelsFromTheTopAndLeftsAreTruncatedTowardZe
     EXPECT_EQ(-7, Font::glyphLeft(-20, 0.7f, 1)) << "-7.4 truncates toward zero";
 }
 
-// Fonts draw through Core's texture cache into a real window; Core goes before the window.
-class FontDrawingTest : public CoreFixture
+using FontDrawing = Scene;
+
+TEST_F(FontDrawing, GlyphsShowTheirCellUprightAndASpaceLeavesItsCellEmpty)
 {
-protected:
-    GlWindow window;
-    TempFolder folder;
-
-    void drawWhite(Font& font, const std::string& text, int x, int y, float scaleX, float scaleY)
-    {
-        window.clear();
-        glColor4f(1, 1, 1, 1);
-        font.drawText(text, x, y, scaleX, scaleY);
-    }
-
-    // Pixels of the frame that are not black.
-    int litPixels() const
-    {
-        const std::vector<std::uint8_t> frame = window.frame();
-        int lit = 0;
-        for (std::size_t at = 0; at < frame.size(); at += 3)
-            lit += (frame[at] | frame[at + 1] | frame[at + 2]) != 0;
-        return lit;
-    }
-};
-
-TEST_F(FontDrawingTest, GlyphsShowTheirCellUprightAndASpaceLeavesItsCellEmpty)
-{
-    // 64 by 64: cell A red over green (top half, bottom half), cell B blue, the rest see-through. At scale 1
-    // every screen pixel samples one texel's centre, so colours are exact.
-    const std::string path = folder.file("cells.png");
-    testpictures::writeTrueColour(path, 64, 64, 32,
-                                  [](int x, int y)
-                                  {
-                                      if (y >= 40 || x >= 36)
-                                          return Rgba{0, 0, 0, 0};
-                                      if (x < 18)
-                                          return y < 20 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
-                                      return Rgba{0, 0, 255, 255};
-                                  });
-    Handle<Font> font = new Font(path, "AB");
-    drawWhite(*font, "A B", 100, 300, 1, 1);
-
+    // Cell A red over green (top half, bottom half), cell B blue, the rest see-through. At scale 1 every
+    // pixel samples one texel's centre, so colours are exact.
+    Handle<Font> font =
+        new Font(writePicture("cells.png", 64, 64,
+                              [](int x, int y)
+                              {
+                                  if (y >= 40 || x >= 36)
+                                      return Rgba{0, 0, 0, 0};
+                                  if (x < 18)
+                                      return y < 20 ? Rgba{255, 0, 0, 255} : Rgba{0, 255, 0, 255};
+                                  return Rgba{0, 0, 255, 255};
+                              }),
+                 "AB");
+    window.clear();
+    font->drawText("A B", 100, 300, 1, 1);
     EXPECT_EQ((GlWindow::Colour{255, 0, 0}), window.pixel(100, 299));
     EXPECT_EQ((GlWindow::Colour{255, 0, 0}), window.pixel(117, 280));
     EXPECT_EQ((GlWindow::Colour{0, 255, 0}), window.pixel(117, 279));
@@ -86,32 +58,32 @@ TEST_F(FontDrawingTest, GlyphsShowTheirCellUprightAndASpaceLeavesItsCellEmpty)
     EXPECT_EQ(2 * 18 * 40, litPixels()) << "nothing beyond the two cells";
 }
 
-TEST_F(FontDrawingTest, GlyphsCoverTheirScaledCellsAtTruncatedLeftsAndSkipCharactersOutsideTheAlphabet)
+TEST_F(FontDrawing, GlyphsCoverTheirScaledCellsAtTruncatedLeftsAndSkipCharactersOutsideTheAlphabet)
 {
     // Opaque white everywhere, so even scaled and filtered glyph edges stay white; read when the font is
-    // made.
-    const std::string path = folder.file("white.png");
-    testpictures::writeTrueColour(path, 64, 64, 32, [](int, int) { return Rgba{255, 255, 255, 255}; });
+    // made, and a font without its picture draws nothing.
+    const std::string path = writeSolidPicture("white.png", 64, 64, Rgba{255, 255, 255, 255});
     Handle<Font> font = new Font(path, "AB");
     std::filesystem::remove(path);
     const struct
     {
         const char* text;
-        float scaleX;
-        float scaleY;
+        float scaleX, scaleY;
         std::set<int> lefts;
-        int width;
-        int height;
+        int width, height;
     } cases[] = {
         {"B", 2, 1.5f, {10}, 36, 60},
         // Glyphs at positions 0, 2, 4 and 6, each 12.6 wide: lefts 10, 35, 60 and 85 (85.6 truncated).
         {"A B A B", 0.7f, 1, {10, 35, 60, 85}, 13, 40},
         {"ab\nA", 1, 1, {64}, 18, 40},
+        {"A", 1, 0.5f, {10}, 18, 20},
     };
     for (const auto& entry : cases)
     {
         SCOPED_TRACE(entry.text);
-        drawWhite(*font, entry.text, 10, 300, entry.scaleX, entry.scaleY);
+        window.clear();
+        glColor4f(1, 1, 1, 1);
+        font->drawText(entry.text, 10, 300, entry.scaleX, entry.scaleY);
         std::set<int> expected;
         for (int left : entry.lefts)
             for (int x = left; x < left + entry.width; ++x)
@@ -123,15 +95,9 @@ TEST_F(FontDrawingTest, GlyphsCoverTheirScaledCellsAtTruncatedLeftsAndSkipCharac
         EXPECT_EQ(expected, lit);
         EXPECT_EQ(static_cast<int>(expected.size()) * entry.height, litPixels());
     }
-}
-
-TEST_F(FontDrawingTest, AMissingPictureDrawsNothingAndLeavesBlendingAndTexturingOff)
-{
-    Handle<Font> font = new Font(folder.file("missing.png"), "QUIT");
-    drawWhite(*font, "QUIT", 100, 300, 1, 1);
+    window.clear();
+    Handle<Font>(new Font(folder.file("missing.png"), "AB"))->drawText("AB", 100, 300, 1, 1);
     EXPECT_EQ(0, litPixels());
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D)) << "left enabled for the next drawing";
 }
-
 } // namespace

@@ -3,7 +3,6 @@
 #include <FreeImage.h>
 
 #include <stdexcept>
-#include <vector>
 
 namespace testpictures
 {
@@ -17,22 +16,19 @@ int rowFromBottom(FIBITMAP* bitmap, int yFromTop)
 
 void saveAndFree(FIBITMAP* bitmap, const std::string& path)
 {
-    const FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(path.c_str());
-    const bool saved = FreeImage_Save(format, bitmap, path.c_str(), 0);
+    const bool saved = FreeImage_Save(FreeImage_GetFIFFromFilename(path.c_str()), bitmap, path.c_str(), 0);
     FreeImage_Unload(bitmap);
     if (!saved)
         throw std::runtime_error("cannot write the test picture " + path);
 }
 
 template <typename Sample>
-void writeSamples(FREE_IMAGE_TYPE type, const std::string& path, int width, int height,
-                  const std::function<Sample(int, int)>& sample)
+void writeSamples(FIBITMAP* bitmap, const std::string& path, const std::function<Sample(int, int)>& sample)
 {
-    FIBITMAP* bitmap = FreeImage_AllocateT(type, width, height);
-    for (int y = 0; y < height; ++y)
+    for (int y = 0; y < static_cast<int>(FreeImage_GetHeight(bitmap)); ++y)
     {
         auto* row = reinterpret_cast<Sample*>(FreeImage_GetScanLine(bitmap, rowFromBottom(bitmap, y)));
-        for (int x = 0; x < width; ++x)
+        for (int x = 0; x < static_cast<int>(FreeImage_GetWidth(bitmap)); ++x)
             row[x] = sample(x, y);
     }
     saveAndFree(bitmap, path);
@@ -53,49 +49,28 @@ void writeTrueColour(const std::string& path, int width, int height, int bitsPer
     saveAndFree(bitmap, path);
 }
 
-void writePalette(const std::string& path, int width, int height, const std::vector<Rgba>& palette,
-                  const PixelIndex& index)
+void writePalette(const std::string& path, int width, int height, Rgba first, Rgba second,
+                  const PixelLevel& index)
 {
     FIBITMAP* bitmap = FreeImage_Allocate(width, height, 8);
-    RGBQUAD* entries = FreeImage_GetPalette(bitmap);
-    for (std::size_t i = 0; i < palette.size(); ++i)
-        entries[i] = RGBQUAD{palette[i].blue, palette[i].green, palette[i].red, 0};
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-        {
-            BYTE value = static_cast<BYTE>(index(x, y));
-            FreeImage_SetPixelIndex(bitmap, x, rowFromBottom(bitmap, y), &value);
-        }
-    saveAndFree(bitmap, path);
+    RGBQUAD* palette = FreeImage_GetPalette(bitmap);
+    palette[0] = RGBQUAD{first.blue, first.green, first.red, 0};
+    palette[1] = RGBQUAD{second.blue, second.green, second.red, 0};
+    writeSamples<BYTE>(bitmap, path, [&](int x, int y) { return static_cast<BYTE>(index(x, y)); });
 }
 
-void writeGrey8(const std::string& path, int width, int height, const PixelIndex& level)
+void writeGrey(const std::string& path, int width, int height, Samples samples, const PixelLevel& level)
 {
     // A new 8-bit picture comes with the grey ramp as its palette, so FreeImage saves it as grey.
-    writeSamples<BYTE>(FIT_BITMAP, path, width, height,
-                       [&](int x, int y) { return static_cast<BYTE>(level(x, y)); });
-}
-
-void writeGrey16(const std::string& path, int width, int height, const PixelIndex& level)
-{
-    writeSamples<WORD>(FIT_UINT16, path, width, height,
-                       [&](int x, int y) { return static_cast<WORD>(level(x, y)); });
-}
-
-void writeFloat(const std::string& path, int width, int height, const PixelLevel& level)
-{
-    writeSamples<float>(FIT_FLOAT, path, width, height,
-                        [&](int x, int y) { return static_cast<float>(level(x, y)); });
-}
-
-void writeFrame(const std::string& path, const std::vector<std::uint8_t>& frame, int width, int height)
-{
-    writeTrueColour(path, width, height, 24,
-                    [&](int x, int y)
-                    {
-                        const std::size_t at = (static_cast<std::size_t>(height - 1 - y) * width + x) * 3;
-                        return Rgba{frame[at], frame[at + 1], frame[at + 2], 255};
-                    });
+    if (samples == Samples::Grey8)
+        writeSamples<BYTE>(FreeImage_AllocateT(FIT_BITMAP, width, height, 8), path,
+                           [&](int x, int y) { return static_cast<BYTE>(level(x, y) * 255 + 0.5); });
+    else if (samples == Samples::Grey16)
+        writeSamples<WORD>(FreeImage_AllocateT(FIT_UINT16, width, height), path,
+                           [&](int x, int y) { return static_cast<WORD>(level(x, y) * 65535 + 0.5); });
+    else
+        writeSamples<float>(FreeImage_AllocateT(FIT_FLOAT, width, height), path,
+                            [&](int x, int y) { return static_cast<float>(level(x, y)); });
 }
 
 } // namespace testpictures

@@ -2,13 +2,13 @@
 
 #include "engine/Core.h"
 #include "graphics/Interface.h"
-#include "widgets/WidgetScene.h"
+#include "support/Scene.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-using ImageTest = WidgetScene;
+using ImageTest = Scene;
 
 TEST_F(ImageTest, APictureShowsUprightAndUnmirroredOverExactlyItsRectangle)
 {

@@ -2,7 +2,7 @@
 
 #include "engine/Core.h"
 #include "graphics/Interface.h"
-#include "widgets/WidgetScene.h"
+#include "support/Scene.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(LabelLines, TextIsSplitAtEveryNewlineIntoOneLineMoreThanItHasNewlines)
     }
 }
 
-using LabelDrawingTest = WidgetScene;
+using LabelDrawingTest = Scene;
 
 TEST_F(LabelDrawingTest, LinesStepDownByTheScaledGlyphHeightFromATruncatedCorner)
 {

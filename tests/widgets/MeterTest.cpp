@@ -2,7 +2,7 @@
 
 #include "engine/Core.h"
 #include "graphics/Interface.h"
-#include "widgets/WidgetScene.h"
+#include "support/Scene.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace
 {
-using MeterTest = WidgetScene;
+using MeterTest = Scene;
 
 TEST_F(MeterTest, FillsItsFractionOfTheBarFromTheLeftAndNeverLeavesTheBar)
 {

@@ -8,7 +8,7 @@
 #include "graphics/Interface.h"
 #include "support/CoreFixture.h"
 #include "support/Recorder.h"
-#include "widgets/WidgetScene.h"
+#include "support/Scene.h"
 
 #include <gtest/gtest.h>
 
@@ -142,7 +142,7 @@ TEST_F(TextButtonTest, TheAreaIsHalfOpenSoTouchingButtonsShareNoPoint)
     EXPECT_FALSE(restart.contains(700, 22));
 }
 
-using TextButtonDrawingTest = WidgetScene;
+using TextButtonDrawingTest = Scene;
 
 TEST_F(TextButtonDrawingTest, AClickPostsItsIdOnceOnReleaseAndTheColourFollowsTheState)
 {

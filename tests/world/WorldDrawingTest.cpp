@@ -1,9 +1,6 @@
 #include "engine/Core.h"
-#include "support/CoreFixture.h"
-#include "support/GlWindow.h"
 #include "support/ManualClock.h"
-#include "support/TempFolder.h"
-#include "support/TestPictures.h"
+#include "support/Scene.h"
 #include "world/World.h"
 
 #include <SDL_opengl.h>
@@ -24,19 +21,18 @@ const Colour blue{0, 0, 255};
 
 // The world drawn into a real window from pictures written for the test: a plain blue background, a white
 // heart, and a body picture that shows which way it is turned (top band blue, left red, right green). The
-// stars' places are fixed by the seed, clear of the points read. With
-// LUMORA_FRAME_FOLDER set, the last frame of each test is kept there as a picture to look at.
-class WorldDrawing : public CoreFixture
+// stars' places are fixed by the seed, clear of the points read.
+class WorldDrawing : public Scene
 {
 protected:
     void SetUp() override
     {
-        CoreFixture::SetUp();
+        Scene::SetUp();
         std::srand(5);
         World::resetEmissionTimer();
-        writePicture("graphics/bg.png", 8, [](int, int) { return Rgba{0, 0, 200, 255}; });
-        writePicture("graphics/heart.png", 16, [](int, int) { return Rgba{255, 255, 255, 255}; });
-        writePicture("graphics/turned.png", 64,
+        writePicture("graphics/bg.png", 8, 8, [](int, int) { return Rgba{0, 0, 200, 255}; });
+        writePicture("graphics/heart.png", 16, 16, [](int, int) { return Rgba{255, 255, 255, 255}; });
+        writePicture("graphics/turned.png", 64, 64,
                      [](int x, int yFromTop)
                      {
                          if (yFromTop < 16)
@@ -45,28 +41,12 @@ protected:
                      });
         world = Core::instance()->getWorld().get();
     }
-    void TearDown() override
-    {
-        if (const char* frames = std::getenv("LUMORA_FRAME_FOLDER"))
-            testpictures::writeFrame(std::string(frames) + "/world-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-                                         ".png",
-                                     window.frame(), 800, 600);
-        CoreFixture::TearDown();
-    }
-
-    void writePicture(const std::string& name, int side, const testpictures::PixelColour& colour) const
-    {
-        testpictures::writeTrueColour(folder.write(name, ""), side, side, 32, colour);
-    }
     void load(const std::string& content) { world->load(folder.write("levels/level.txt", content)); }
     void draw()
     {
         window.clear();
         world->draw();
     }
-    GlWindow window;
-    TempFolder folder;
     ScopedWorkingFolder inGameFolder{folder.path()};
     World* world = nullptr;
 };
@@ -106,8 +86,8 @@ TEST_F(WorldDrawing, ParticlesAreTranslucentTenUnitHeartsAtTheirPlaces)
     {
         EXPECT_TRUE(near(window.pixel(x - 5, y - 5), blended, 3)) << x << "," << y << " lower-left corner";
         EXPECT_TRUE(near(window.pixel(x + 4, y + 4), blended, 3)) << x << "," << y << " upper-right corner";
-        EXPECT_TRUE(near(window.pixel(x + 6, y), backgroundBlue, 2)) << "beyond the heart";
-        EXPECT_TRUE(near(window.pixel(x, y - 7), backgroundBlue, 2)) << "below the heart";
+        EXPECT_TRUE(near(window.pixel(x + 5, y), backgroundBlue, 2)) << "beyond the heart";
+        EXPECT_TRUE(near(window.pixel(x, y - 6), backgroundBlue, 2)) << "below the heart";
     }
 }
 

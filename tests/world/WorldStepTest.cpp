@@ -1,5 +1,6 @@
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
@@ -158,4 +159,45 @@ TEST_F(WorldStep, NonFiniteMotionNeverKeepsAParticleInTheField)
     EXPECT_TRUE(std::isnan(first().velocity.x));
     stepAfter(10);
     EXPECT_EQ(flowSize(), 0u);
+}
+
+TEST_F(WorldStep, EachKindOfHeartHasASupplyOfFiveWithAClickUntilTheNextLoad)
+{
+    int clicks = 0;
+    world.setClickPlayer([&] { ++clicks; });
+    const std::string level = "GRAVBODY 120 100 10 0 ./graphics/planet.png 0\nGENERATOR 100 100 1 0 10";
+    load(level);
+    const auto place = [&](int x, LevelRules::Heart kind)
+    {
+        world.placeHeart(x, 500, LevelRules::heartRadius, LevelRules::strengthOf(kind),
+                         LevelRules::pictureOf(kind));
+    };
+    for (int heart = 0; heart < 6; ++heart)
+        place(100 + heart, LevelRules::Heart::Light);
+    for (int heart = 0; heart < 7; ++heart)
+        place(200 + heart, LevelRules::Heart::Dark);
+    ASSERT_EQ(world.getBodies().size(), 11u) << "an empty supply ignores the click silently";
+    EXPECT_EQ(world.getLightHearts(), 0);
+    EXPECT_EQ(world.getDarkHearts(), 0);
+    EXPECT_EQ(clicks, 10);
+    const GravBody& light = world.getBodies()[1];
+    EXPECT_EQ(light.position.x, 100);
+    EXPECT_EQ(light.position.y, 500);
+    EXPECT_EQ(light.textureName, LevelRules::lightHeartPicture);
+    EXPECT_EQ(world.getBodies()[5].position.x, 104) << "hearts stay in placing order";
+    EXPECT_EQ(world.getBodies()[10].textureName, LevelRules::darkHeartPicture);
+    world.placeHeart(50, 60, 7, 3, "./graphics/LIGHTHEART.png");
+    EXPECT_EQ(world.getBodies().size(), 12u) << "any other picture is a body without supply or click";
+    EXPECT_EQ(clicks, 10);
+
+    stepUntilFirstEmission();
+    for (int step = 0; step < 40; ++step)
+        stepAfter(10);
+    ASSERT_GT(world.getCapturedCount(), 0);
+    load(level);
+    EXPECT_EQ(world.getCapturedCount(), 0);
+    EXPECT_EQ(world.getLightHearts(), LevelRules::heartsPerKind);
+    EXPECT_EQ(world.getDarkHearts(), LevelRules::heartsPerKind);
+    EXPECT_EQ(world.getBodies().size(), 1u);
+    EXPECT_TRUE(world.getParticles().empty());
 }
