@@ -6,86 +6,68 @@
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "graphics/Interface.h"
-#include "support/CoreFixture.h"
 #include "support/Recorder.h"
 #include "support/Scene.h"
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <initializer_list>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace
 {
 using Ids = std::vector<std::string>;
 
-// Drives "QUIT" at (364, 280), scale 1, in Core's interface with mouse events as the main loop posts them
-// (window pixels, y down) and delivers them through Core's EventManager. The caption covers x 364..436,
-// y 240..280, that is window y 320..360.
-class QuitButton
+// "QUIT" at (364, 280), scale 1, in Core's interface, driven by mouse events in window pixels (y down)
+// as the main loop posts them: the caption covers window x 364..435, y 320..359.
+class TextButtonTest : public Scene
 {
-public:
-    QuitButton()
-        : button(new TextButton(3, "QUIT", Vector3(364, 280, 0), 1, 1)), clicks(new Recorder("clicks", log))
+protected:
+    void SetUp() override
     {
+        Scene::SetUp();
         clicks->onEvent([this](Event& event) { ids.push_back(event.getParameter(0)); });
         Core::instance()->getInterface()->addWidget(button);
         Core::instance()->getEventManager()->addListener(clicks, ButtonClicked);
     }
-    ~QuitButton()
+    void TearDown() override
     {
-        Core::instance()->getInterface()->removeWidget(button);
         Core::instance()->getEventManager()->removeListener(clicks, ButtonClicked);
+        Scene::TearDown();
     }
-
-    void moveTo(int x, int y)
-    {
-        pointerX = x;
-        pointerY = y;
-        deliver(MouseMove, {x, y});
-    }
-    // Steps separated by spaces: "in" and "out" of the caption, "press" and "release" of mouse button 1,
-    // or of the button whose number follows them.
+    // Steps separated by spaces: a window point "x,y" moved to, or "press" and "release" of mouse button
+    // 1, or of the button whose number follows.
     void play(const std::string& steps)
     {
         std::istringstream words(steps);
         for (std::string step; words >> step;)
         {
-            const int mouseButton =
-                std::isdigit(static_cast<unsigned char>(step.back())) ? step.back() - '0' : 1;
-            if (step == "in" || step == "out")
-                moveTo(step == "in" ? 400 : 500, 340);
-            else
-                deliver(step.rfind("press", 0) == 0 ? MouseDown : MouseUp, {pointerX, pointerY, mouseButton});
+            const std::size_t comma = step.find(',');
+            if (comma != std::string::npos)
+            {
+                pointer = {step.substr(0, comma), step.substr(comma + 1)};
+                deliver(MouseMove, pointer);
+                continue;
+            }
+            const char last = step.back();
+            const std::string mouseButton = last >= '0' && last <= '9' ? std::string(1, last) : "1";
+            deliver(step.rfind("press", 0) == 0 ? MouseDown : MouseUp, {pointer[0], pointer[1], mouseButton});
         }
     }
-
-    ButtonState state() const { return button->getState(); }
-    // The ids of the ButtonClicked events delivered.
-    const Ids& clicked() const { return ids; }
-
-private:
-    void deliver(int type, std::initializer_list<int> parameters)
+    void deliver(int type, const Ids& parameters)
     {
         Event event(type);
-        for (int parameter : parameters)
-            event.addParameter(intToString(parameter));
+        for (const std::string& parameter : parameters)
+            event.addParameter(parameter);
         Core::instance()->getEventManager()->post(event);
         Core::instance()->getEventManager()->dispatchAll();
     }
-
-    Handle<TextButton> button;
+    Handle<TextButton> button = new TextButton(3, "QUIT", Vector3(364, 280, 0), 1, 1);
     Ids log;
     Ids ids;
-    Handle<Recorder> clicks;
-    int pointerX = 0;
-    int pointerY = 0;
+    Handle<Recorder> clicks = new Recorder("clicks", log);
+    Ids pointer{"0", "0"};
 };
-
-using TextButtonTest = CoreFixture;
+} // namespace
 
 TEST_F(TextButtonTest, OnlyAPressAndAReleaseOverTheCaptionThroughoutClick)
 {
@@ -93,47 +75,32 @@ TEST_F(TextButtonTest, OnlyAPressAndAReleaseOverTheCaptionThroughoutClick)
     {
         const char* steps;
         Ids clicks;
+        ButtonState state;
     } cases[] = {
+        {"400,340 press release", {"3"}, Hover},
         // Moving out while held cancels the click, and coming back does not press again.
-        {"in press out in release", {}},
-        {"in press3 release3 press2 release2", {"3", "3"}},
-        {"in press press release release", {"3"}},
+        {"400,340 press 500,340 400,340 release", {}, Hover},
+        {"400,340 press3 release3 press2 release2", {"3", "3"}, Hover},
+        {"400,340 press press release release", {"3"}, Hover},
         // The wheel's buttons 4 and 5 neither press nor release.
-        {"in press4 release4 press5 release5 press release5 release", {"3"}},
+        {"400,340 press4 release4 press5 release5 press release5 release", {"3"}, Hover},
         // A release without a press over the caption, and one after a press elsewhere, post nothing.
-        {"in release out press in release", {}},
+        {"400,340 release 500,340 press 400,340 release", {}, Hover},
+        // The area is half-open: the left and top edges belong to the caption, the others do not.
+        {"364,320 press 435,359 release", {"3"}, Hover},
+        {"436,320", {}, Normal},
+        {"364,360", {}, Normal},
+        {"363,340", {}, Normal},
+        {"400,319", {}, Normal},
     };
     for (const auto& entry : cases)
     {
         SCOPED_TRACE(entry.steps);
-        QuitButton quit;
-        quit.play(entry.steps);
-        EXPECT_EQ(entry.clicks, quit.clicked());
-        EXPECT_EQ(Hover, quit.state());
+        ids.clear();
+        play("0,0 " + std::string(entry.steps));
+        EXPECT_EQ(entry.clicks, ids);
+        EXPECT_EQ(entry.state, button->getState());
     }
-}
-
-TEST_F(TextButtonTest, TheAreaIsHalfOpenSoTouchingButtonsShareNoPoint)
-{
-    // The caption's pixels: window x 364..435, y 320..359 (screen y 280 down to 241).
-    QuitButton quit;
-    const struct
-    {
-        int x;
-        int y;
-        bool inside;
-    } probes[] = {{364, 320, true},  {435, 359, true},  {436, 320, false},
-                  {364, 360, false}, {363, 340, false}, {400, 319, false}};
-    for (const auto& probe : probes)
-    {
-        quit.moveTo(0, 0);
-        quit.moveTo(probe.x, probe.y);
-        EXPECT_EQ(probe.inside ? Hover : Normal, quit.state()) << "window " << probe.x << ", " << probe.y;
-    }
-
-    // The menu's buttons touch: QUIT's bottom edge, window y 360, is the top of a caption below it.
-    EXPECT_TRUE(TextButton(4, "BELOW", Vector3(364, 240, 0), 1, 1).contains(400, 240));
-
     // "RESTART LEVEL": 13 cells of 12.6, spaces included, make 163.8 across; 28 tall.
     const TextButton restart(5, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f);
     EXPECT_TRUE(restart.contains(600, 50));
@@ -142,31 +109,19 @@ TEST_F(TextButtonTest, TheAreaIsHalfOpenSoTouchingButtonsShareNoPoint)
     EXPECT_FALSE(restart.contains(700, 22));
 }
 
-using TextButtonDrawingTest = Scene;
-
-TEST_F(TextButtonDrawingTest, AClickPostsItsIdOnceOnReleaseAndTheColourFollowsTheState)
+TEST_F(TextButtonTest, TheCaptionIsWhiteThenMagentaUnderThePointerAndRedWhileHeld)
 {
     useWhiteFont("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    QuitButton quit;
-    const auto shown = [&]
+    const std::pair<const char*, GlWindow::Colour> states[] = {{"", {255, 255, 255}},
+                                                               {"400,340", {255, 0, 255}},
+                                                               {"press", {255, 0, 0}},
+                                                               {"release", {255, 0, 255}},
+                                                               {"500,340", {255, 255, 255}}};
+    for (const auto& [steps, colour] : states)
     {
+        play(steps);
         drawInterface();
-        return window.pixel(370, 260);
-    };
-
-    EXPECT_EQ((GlWindow::Colour{255, 255, 255}), shown());
-    EXPECT_EQ(4 * 18 * 40, litPixels());
-    quit.play("in");
-    EXPECT_EQ((GlWindow::Colour{255, 0, 255}), shown());
-    quit.play("press");
-    EXPECT_EQ((GlWindow::Colour{255, 0, 0}), shown());
-    EXPECT_TRUE(quit.clicked().empty()) << "nothing is posted at the press";
-    quit.play("release");
-    EXPECT_EQ((GlWindow::Colour{255, 0, 255}), shown());
-    Core::instance()->getEventManager()->dispatchAll();
-    EXPECT_EQ((Ids{"3"}), quit.clicked());
-    quit.play("out");
-    EXPECT_EQ((GlWindow::Colour{255, 255, 255}), shown());
+        EXPECT_EQ(colour, window.pixel(370, 260)) << "after '" << steps << "'";
+        EXPECT_EQ(4 * 18 * 40, countPixels(colour));
+    }
 }
-
-} // namespace
