@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Core.h"
+
 #include <gtest/gtest.h>
 
 // For tests that use the Core singleton: each test starts without a Core and whatever it created is
@@ -7,6 +9,6 @@
 class CoreFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { Core::destroy(); }
+    void TearDown() override { Core::destroy(); }
 };

@@ -3,19 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
-#include <vector>
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder()
+TempFolder::TempFolder() : root((fs::temp_directory_path() / "lumora-test-XXXXXX").string())
 {
-    std::string pattern = (fs::temp_directory_path() / "lumora-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    root = buffer.data();
+    if (!mkdtemp(root.data()))
+        throw fs::filesystem_error("cannot create a temporary folder", root, std::error_code());
 }
 
 TempFolder::~TempFolder()
@@ -39,8 +33,7 @@ std::string TempFolder::write(const std::string& name, const std::string& conten
 {
     const fs::path target = fs::path(root) / name;
     fs::create_directories(target.parent_path());
-    std::ofstream out(target, std::ios::binary);
-    out << content;
+    std::ofstream(target, std::ios::binary) << content;
     return target.string();
 }
 
