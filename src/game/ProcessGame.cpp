@@ -4,6 +4,7 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
 #include "game/LevelFileName.h"
@@ -96,14 +97,14 @@ void ProcessGame::handleEvent(Event& event)
 void ProcessGame::buildDisplay()
 {
     Handle<Interface> interface = Core::instance()->getInterface();
-    interface->addWidget(new Image("./graphics/interface.png", 0.7f, Vector3(400, 37, 0)));
-    interface->addWidget(new Image(LevelRules::lightHeartPicture, 1, Vector3(70, 37, 0), iconSize));
+    interface->addWidget(new Image(GameFiles::bottomBarPicture, 0.7f, Vector3(400, 37, 0)));
+    interface->addWidget(new Image(GameFiles::lightHeartPicture, 1, Vector3(70, 37, 0), iconSize));
     lightLabel = new Label("5", countScale, countScale, Vector3(110, 50, 0), countColour);
     darkLabel = new Label("5", countScale, countScale, Vector3(210, 50, 0), countColour);
     interface->addWidget(lightLabel);
     interface->addWidget(darkLabel);
-    interface->addWidget(new Image(LevelRules::darkHeartPicture, 1, Vector3(170, 37, 0), iconSize));
-    meter = new Meter("./graphics/meterempty.png", "./graphics/meterfull.png", 0, Vector3(300, 70, 0));
+    interface->addWidget(new Image(GameFiles::darkHeartPicture, 1, Vector3(170, 37, 0), iconSize));
+    meter = new Meter(GameFiles::meterEmptyPicture, GameFiles::meterFullPicture, 0, Vector3(300, 70, 0));
     interface->addWidget(meter);
     interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f));
 }

@@ -19,7 +19,7 @@ class ProcessGame : public Process
 {
 public:
     // Field y (pixels, up from the bottom) of the top edge of the bottom bar, the panel of
-    // "./graphics/interface.png" behind the counts, the meter and RESTART LEVEL. The bar spans the
+    // GameFiles::bottomBarPicture behind the counts, the meter and RESTART LEVEL. The bar spans the
     // field's width; below and on this edge no heart can be seen, so none is placed there.
     static constexpr int bottomBarTop = 74;
 

@@ -1,6 +1,7 @@
 #include "game/ProcessInstructions.h"
 
 #include "engine/Core.h"
+#include "engine/GameFiles.h"
 #include "game/ButtonId.h"
 #include "graphics/Interface.h"
 #include "widgets/Image.h"
@@ -11,7 +12,7 @@ void ProcessInstructions::start()
     Process::start();
     Handle<Interface> interface = Core::instance()->getInterface();
     interface->clear();
-    interface->addWidget(new Image("./graphics/instructions.png", 1, Vector3(400, 300, 0)));
+    interface->addWidget(new Image(GameFiles::instructionsPicture, 1, Vector3(400, 300, 0)));
     interface->addWidget(new TextButton(Back, "BACK", Vector3(700, 50, 0), 1, 1));
     listenForButtons();
 }

@@ -4,6 +4,7 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/GameFiles.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "widgets/Image.h"
@@ -13,7 +14,7 @@ void ProcessIntro::start()
     Process::start();
     Core::instance()->getInterface()->clear();
     Core::instance()->getEventManager()->addListener(this, Tick);
-    Core::instance()->getInterface()->addWidget(new Image("./graphics/logo.bmp", 1, Vector3(400, 300, 0)));
+    Core::instance()->getInterface()->addWidget(new Image(GameFiles::logoPicture, 1, Vector3(400, 300, 0)));
     startTime = platform::sdlTicks();
 }
 

@@ -1,6 +1,7 @@
 #include "game/ProcessMenu.h"
 
 #include "engine/Core.h"
+#include "engine/GameFiles.h"
 #include "game/ButtonId.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
@@ -34,9 +35,9 @@ void ProcessMenu::start()
     listenForButtons();
     const int glyphWidth = Core::instance()->getFont()->getGlyphWidth();
     const int glyphHeight = Core::instance()->getFont()->getGlyphHeight();
-    Core::instance()->getWorld()->load(backgroundLevel);
+    Core::instance()->getWorld()->load(GameFiles::backgroundLevel);
 
-    interface->addWidget(new Image("./graphics/menubg.png", 0.7f, Vector3(400, 300, 0)));
+    interface->addWidget(new Image(GameFiles::menuPanelPicture, 0.7f, Vector3(400, 300, 0)));
     const std::string title = "LUMORA";
     interface->addWidget(
         new Label(title, titleScale, titleScale,

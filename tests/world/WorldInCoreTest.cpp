@@ -2,6 +2,7 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/GameFiles.h"
 #include "sound/SoundHandler.h"
 #include "support/CoreFixture.h"
 #include "support/ManualClock.h"
@@ -36,9 +37,12 @@ protected:
     {
         world->placeHeart(x, 500, LevelRules::heartRadius,
                           LevelRules::strengthOf(light ? LevelRules::Heart::Light : LevelRules::Heart::Dark),
-                          light ? LevelRules::lightHeartPicture : LevelRules::darkHeartPicture);
+                          light ? GameFiles::lightHeartPicture : GameFiles::darkHeartPicture);
     }
-    int clicks() const { return Core::instance()->getSoundHandler()->getPlaybackCount(World::clickSound); }
+    int clicks() const
+    {
+        return Core::instance()->getSoundHandler()->getPlaybackCount(GameFiles::clickSound);
+    }
 
     TempFolder folder;
     ScopedWorkingFolder inGameFolder{folder.path()};
