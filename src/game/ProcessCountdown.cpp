@@ -13,10 +13,6 @@
 
 namespace
 {
-// The menu's title colour for the name, the buttons' white for the hint.
-const Vector3 titleColour(1, 0, 1);
-const Vector3 hintColour(1, 1, 1);
-
 std::vector<std::string> shownLines(const std::string& text, std::size_t columns, std::size_t lineCount)
 {
     std::vector<std::string> lines = LevelCaption::wrap(LevelCaption::drawable(text), columns);
@@ -40,7 +36,7 @@ void ProcessCountdown::start()
     // readable over a field crowded with signs.
     showCaption();
     showGeneratorSigns();
-    showLabel(text(), lineLeft, lineTop);
+    showLabel(text(), ScreenLayout::countdownLineTopLeft.x, ScreenLayout::countdownLineTopLeft.y);
 }
 
 void ProcessCountdown::stop()
@@ -87,9 +83,9 @@ void ProcessCountdown::showCaption()
 {
     const LevelCaption levelCaption = LevelCaption::readFrom(levelFileName(level));
     for (const std::string& line : titleLines(levelCaption))
-        caption.addLine(line, titleScale, titleColour);
+        caption.addLine(line, titleScale, ScreenLayout::captionTitleColour);
     for (const std::string& line : hintLines(levelCaption))
-        caption.addLine(line, hintScale, hintColour);
+        caption.addLine(line, hintScale, ScreenLayout::captionHintColour);
     caption.show(captionTop);
 }
 

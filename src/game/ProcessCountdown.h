@@ -2,6 +2,7 @@
 
 #include "engine/Handle.h"
 #include "game/ProcessOverlay.h"
+#include "game/ScreenLayout.h"
 #include "game/TextCard.h"
 #include "graphics/Font.h"
 
@@ -22,9 +23,6 @@ public:
     static constexpr int firstSecond = 2;
     static constexpr std::uint32_t stepMilliseconds = 1000;
 
-    // The countdown line's top-left corner; it is 40 * 1.2 units high.
-    static constexpr float lineLeft = 200;
-    static constexpr float lineTop = 300;
     // The caption card: the title's top, then the hint's lines below it, all centred within the width.
     static constexpr float captionTop = 575;
     static constexpr float captionWidth = 720;
@@ -39,7 +37,8 @@ public:
     // Lines that fit between the card's top and the countdown line; any further lines are not shown.
     static constexpr std::size_t titleLinesShown = 1;
     static constexpr std::size_t hintLinesShown = static_cast<std::size_t>(
-        (captionTop - Font::glyphHeightPixels * titleScale - lineTop - captionClearance - TextCard::padding) /
+        (captionTop - Font::glyphHeightPixels * titleScale - ScreenLayout::countdownLineTopLeft.y -
+         captionClearance - TextCard::padding) /
         (Font::glyphHeightPixels * hintScale));
 
     explicit ProcessCountdown(int levelNumber);

@@ -13,6 +13,7 @@
 #include "game/ProcessLevelUp.h"
 #include "game/ProcessPlay.h"
 #include "game/SaveFile.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/RegularFile.h"
 #include "widgets/Image.h"
@@ -30,10 +31,6 @@
 namespace
 {
 const int listenedTypes[] = {ProcessStopped, ButtonClicked, Tick, LevelGoalReached, KeyUp};
-
-constexpr float countScale = 0.7f;
-const Vector3 countColour(1, 1, 1);
-const Vector3 iconSize(50, 50, 0);
 
 // Only a regular file is a level: opening a FIFO would wait for a writer for ever.
 bool levelExists(int level)
@@ -97,16 +94,24 @@ void ProcessGame::handleEvent(Event& event)
 void ProcessGame::buildDisplay()
 {
     Handle<Interface> interface = Core::instance()->getInterface();
-    interface->addWidget(new Image(GameFiles::bottomBarPicture, 0.7f, Vector3(400, 37, 0)));
-    interface->addWidget(new Image(GameFiles::lightHeartPicture, 1, Vector3(70, 37, 0), iconSize));
-    lightLabel = new Label("5", countScale, countScale, Vector3(110, 50, 0), countColour);
-    darkLabel = new Label("5", countScale, countScale, Vector3(210, 50, 0), countColour);
+    using Layout = ScreenLayout;
+    interface->addWidget(
+        new Image(GameFiles::bottomBarPicture, Layout::bottomBarOpacity, Layout::bottomBarCentre));
+    interface->addWidget(new Image(GameFiles::lightHeartPicture, Layout::heartIconOpacity,
+                                   Layout::lightHeartIconCentre, Layout::heartIconSize));
+    const std::string fullSupply = intToString(LevelRules::heartsPerKind);
+    lightLabel = new Label(fullSupply, Layout::countScale, Layout::countScale, Layout::lightCountTopLeft,
+                           Layout::countColour);
+    darkLabel = new Label(fullSupply, Layout::countScale, Layout::countScale, Layout::darkCountTopLeft,
+                          Layout::countColour);
     interface->addWidget(lightLabel);
     interface->addWidget(darkLabel);
-    interface->addWidget(new Image(GameFiles::darkHeartPicture, 1, Vector3(170, 37, 0), iconSize));
-    meter = new Meter(GameFiles::meterEmptyPicture, GameFiles::meterFullPicture, 0, Vector3(300, 70, 0));
+    interface->addWidget(new Image(GameFiles::darkHeartPicture, Layout::heartIconOpacity,
+                                   Layout::darkHeartIconCentre, Layout::heartIconSize));
+    meter = new Meter(GameFiles::meterEmptyPicture, GameFiles::meterFullPicture, 0, Layout::meterTopLeft);
     interface->addWidget(meter);
-    interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f));
+    interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Layout::restartButtonTopLeft,
+                                        Layout::restartButtonScale, Layout::restartButtonScale));
 }
 
 void ProcessGame::childStopped(const Handle<Object>& child)

@@ -18,11 +18,6 @@ class ProcessPlay;
 class ProcessGame : public Process
 {
 public:
-    // Field y (pixels, up from the bottom) of the top edge of the bottom bar, the panel of
-    // GameFiles::bottomBarPicture behind the counts, the meter and RESTART LEVEL. The bar spans the
-    // field's width; below and on this edge no heart can be seen, so none is placed there.
-    static constexpr int bottomBarTop = 74;
-
     explicit ProcessGame(int firstLevel);
     ~ProcessGame() override;
 

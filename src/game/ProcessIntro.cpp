@@ -5,6 +5,7 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/GameFiles.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "widgets/Image.h"
@@ -14,7 +15,8 @@ void ProcessIntro::start()
     Process::start();
     Core::instance()->getInterface()->clear();
     Core::instance()->getEventManager()->addListener(this, Tick);
-    Core::instance()->getInterface()->addWidget(new Image(GameFiles::logoPicture, 1, Vector3(400, 300, 0)));
+    Core::instance()->getInterface()->addWidget(
+        new Image(GameFiles::logoPicture, ScreenLayout::logoOpacity, ScreenLayout::logoCentre));
     startTime = platform::sdlTicks();
 }
 

@@ -51,7 +51,7 @@ void ProcessMain::screenStopped(const Handle<Object>& screen)
 void ProcessMain::buttonClicked(int id)
 {
     if (id == NewGame)
-        startGame(1);
+        startGame(SaveFile::firstLevel);
     else if (id == Continue)
         startGame(SaveFile::readLevel());
     else if (id == Quit)

@@ -3,14 +3,9 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "widgets/Label.h"
-
-namespace
-{
-constexpr float labelScale = 1.2f;
-const Vector3 labelColour(1, 0, 1);
-} // namespace
 
 ProcessOverlay::ProcessOverlay() = default;
 
@@ -30,7 +25,8 @@ void ProcessOverlay::listenForTicks()
 
 void ProcessOverlay::showLabel(const std::string& text, float x, float y)
 {
-    label = new Label(text, labelScale, labelScale, Vector3(x, y, 0), labelColour);
+    label = new Label(text, ScreenLayout::overlayScale, ScreenLayout::overlayScale, Vector3(x, y, 0),
+                      ScreenLayout::overlayColour);
     Core::instance()->getInterface()->addWidget(label);
 }
 

@@ -9,7 +9,7 @@
 class SaveFile
 {
 public:
-    // The level CONTINUE starts when there is no usable save.
+    // The first level: NEW GAME starts there, and so does CONTINUE when there is no usable save.
     static constexpr int firstLevel = 1;
 
     // The saved level; the first level when the file is missing, unreadable, does not begin with a

@@ -10,6 +10,7 @@
 #include "game/ProcessLevelUp.h"
 #include "game/ProcessMenu.h"
 #include "game/ProcessPlay.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "support/CoreAccess.h"
 #include "support/Recorder.h"
@@ -166,8 +167,8 @@ TEST_F(GameFlow, HeartsArePlacedOnlyDuringPlayAndTheCountsFollow)
     EXPECT_EQ(world()->getBodies()[1].position.y, 500);
     EXPECT_EQ(world()->getBodies()[1].strength, 150);
     // Nothing is placed under the bottom bar, where the heart would be hidden; just above it is.
-    click(300, ProcessGame::bottomBarTop);
-    click(600, ProcessGame::bottomBarTop + 1, SDL_BUTTON_RIGHT);
+    click(300, ScreenLayout::bottomBarTop);
+    click(600, ScreenLayout::bottomBarTop + 1, SDL_BUTTON_RIGHT);
     click(600, 150, SDL_BUTTON_MIDDLE);
     frame();
     ASSERT_EQ(world()->getBodies().size(), 3u);
