@@ -2,7 +2,6 @@
 
 #include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
@@ -49,20 +48,11 @@ void ProcessGame::start()
     Process::start();
     Core::instance()->getInterface()->clear();
     buildDisplay();
-    Handle<EventManager> events = Core::instance()->getEventManager();
     for (int type : listenedTypes)
-        events->addListener(this, type);
+        listen(type);
     Core::instance()->getWorld()->load(levelFileName(level));
     startCountdown();
     playing = false;
-}
-
-void ProcessGame::stop()
-{
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    for (int type : listenedTypes)
-        events->removeListener(this, type);
-    Process::stop();
 }
 
 void ProcessGame::handleEvent(Event& event)

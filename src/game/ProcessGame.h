@@ -22,8 +22,6 @@ public:
     ~ProcessGame() override;
 
     void start() override;
-    // Unregisters and posts the notice that brings the menu; the display stays for the next screen.
-    void stop() override;
     void handleEvent(Event& event) override;
 
 private:

@@ -2,7 +2,6 @@
 
 #include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/GameFiles.h"
 #include "game/ScreenLayout.h"
@@ -14,16 +13,10 @@ void ProcessIntro::start()
 {
     Process::start();
     Core::instance()->getInterface()->clear();
-    Core::instance()->getEventManager()->addListener(this, Tick);
+    listen(Tick);
     Core::instance()->getInterface()->addWidget(
         new Image(GameFiles::logoPicture, ScreenLayout::logoOpacity, ScreenLayout::logoCentre));
     startTime = platform::sdlTicks();
-}
-
-void ProcessIntro::stop()
-{
-    Core::instance()->getEventManager()->removeListener(this, Tick);
-    Process::stop();
 }
 
 void ProcessIntro::handleEvent(Event& event)

@@ -1,8 +1,6 @@
 #include "game/ProcessMain.h"
 
-#include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
@@ -18,18 +16,15 @@ ProcessMain::~ProcessMain() = default;
 
 void ProcessMain::start()
 {
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->addListener(this, ProcessStopped);
-    events->addListener(this, ButtonClicked);
+    listen(ProcessStopped);
+    listen(ButtonClicked);
     intro = new ProcessIntro();
     addChild(intro);
 }
 
 void ProcessMain::stop()
 {
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->removeListener(this, ProcessStopped);
-    events->removeListener(this, ButtonClicked);
+    stopListening();
 }
 
 void ProcessMain::handleEvent(Event& event)

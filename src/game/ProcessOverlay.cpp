@@ -1,7 +1,6 @@
 #include "game/ProcessOverlay.h"
 
 #include "engine/Core.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
@@ -14,13 +13,12 @@ ProcessOverlay::~ProcessOverlay() = default;
 void ProcessOverlay::stop()
 {
     Core::instance()->getInterface()->removeWidget(label);
-    Core::instance()->getEventManager()->removeListener(this, Tick);
     Process::stop();
 }
 
 void ProcessOverlay::listenForTicks()
 {
-    Core::instance()->getEventManager()->addListener(this, Tick);
+    listen(Tick);
 }
 
 void ProcessOverlay::showLabel(const std::string& text, float x, float y)

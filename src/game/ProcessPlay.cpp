@@ -15,18 +15,13 @@
 void ProcessPlay::start()
 {
     Process::start();
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->addListener(this, Tick);
-    events->addListener(this, MouseUp);
-    events->addListener(Core::instance()->getWorld(), Tick);
+    listen(Tick);
+    listen(MouseUp);
+    listen(Tick, Core::instance()->getWorld());
 }
 
 void ProcessPlay::stop()
 {
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->removeListener(this, Tick);
-    events->removeListener(this, MouseUp);
-    events->removeListener(Core::instance()->getWorld(), Tick);
     outOfParticles.hide();
     Process::stop();
 }
