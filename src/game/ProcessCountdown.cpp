@@ -5,22 +5,17 @@
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/LevelFileName.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "widgets/GeneratorSigns.h"
 #include "world/LevelCaption.h"
 #include "world/World.h"
 
-namespace
-{
-std::vector<std::string> shownLines(const std::string& text, std::size_t columns, std::size_t lineCount)
-{
-    std::vector<std::string> lines = LevelCaption::wrap(LevelCaption::drawable(text), columns);
-    if (lines.size() > lineCount)
-        lines.resize(lineCount);
-    return lines;
-}
-} // namespace
+// Below the caption's last line stand the card's padding, the clearance and then the countdown line.
+static_assert(LevelCaption::shownBottom ==
+                  ScreenLayout::countdownLineTopLeft.y + ScreenLayout::captionClearance + TextCard::padding,
+              "the caption ends where the countdown line leaves it room");
 
 ProcessCountdown::ProcessCountdown(int levelNumber) : level(levelNumber) {}
 
@@ -63,16 +58,6 @@ void ProcessCountdown::handleEvent(Event& event)
     setLabelText(text());
 }
 
-std::vector<std::string> ProcessCountdown::titleLines(const LevelCaption& caption)
-{
-    return shownLines(caption.getTitle(), titleColumns, titleLinesShown);
-}
-
-std::vector<std::string> ProcessCountdown::hintLines(const LevelCaption& caption)
-{
-    return shownLines(caption.getHint(), hintColumns, hintLinesShown);
-}
-
 std::string ProcessCountdown::text() const
 {
     return "LEVEL " + intToString(level) + " STARTING IN " + intToString(secondsLeft);
@@ -82,11 +67,11 @@ std::string ProcessCountdown::text() const
 void ProcessCountdown::showCaption()
 {
     const LevelCaption levelCaption = LevelCaption::readFrom(levelFileName(level));
-    for (const std::string& line : titleLines(levelCaption))
-        caption.addLine(line, titleScale, ScreenLayout::captionTitleColour);
-    for (const std::string& line : hintLines(levelCaption))
-        caption.addLine(line, hintScale, ScreenLayout::captionHintColour);
-    caption.show(captionTop);
+    for (const std::string& line : levelCaption.shownTitleLines())
+        caption.addLine(line, LevelCaption::titleScale, ScreenLayout::captionTitleColour);
+    for (const std::string& line : levelCaption.shownHintLines())
+        caption.addLine(line, LevelCaption::hintScale, ScreenLayout::captionHintColour);
+    caption.show(LevelCaption::shownTop);
 }
 
 void ProcessCountdown::showGeneratorSigns()

@@ -72,7 +72,9 @@ public:
     static constexpr float outOfParticlesScale = overlayScale;
     static constexpr Vector3 outOfParticlesColour = magenta;
 
-    // The countdown's caption: the level's title in the menu's title colour, its hint in white.
+    // The countdown's caption (its place and scales are the level caption's own): the level's title in
+    // the menu's title colour, its hint in white, on a card that stays this far above the countdown line.
+    static constexpr float captionClearance = 15;
     static constexpr Vector3 captionTitleColour = magenta;
     static constexpr Vector3 captionHintColour = white;
 };

@@ -32,6 +32,14 @@ bool isInFont(char character)
     return character != '\0' && std::strchr(Font::gameAlphabet, character) != nullptr;
 }
 
+std::vector<std::string> shownLines(const std::string& text, std::size_t columns, std::size_t lineCount)
+{
+    std::vector<std::string> lines = LevelCaption::wrap(LevelCaption::drawable(text), columns);
+    if (lines.size() > lineCount)
+        lines.resize(lineCount);
+    return lines;
+}
+
 std::string trimmed(const std::string& text)
 {
     std::size_t begin = 0;
@@ -86,6 +94,16 @@ const std::string& LevelCaption::getTitle() const
 const std::string& LevelCaption::getHint() const
 {
     return hint;
+}
+
+std::vector<std::string> LevelCaption::shownTitleLines() const
+{
+    return shownLines(title, titleColumns, titleLinesShown);
+}
+
+std::vector<std::string> LevelCaption::shownHintLines() const
+{
+    return shownLines(hint, hintColumns, hintLinesShown);
 }
 
 std::string LevelCaption::drawable(const std::string& text)
