@@ -4,20 +4,23 @@
 #include "engine/Event.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
-#include "game/LevelFileName.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "widgets/GeneratorSigns.h"
-#include "world/LevelCaption.h"
 #include "world/World.h"
+
+#include <utility>
 
 // Below the caption's last line stand the card's padding, the clearance and then the countdown line.
 static_assert(LevelCaption::shownBottom ==
                   ScreenLayout::countdownLineTopLeft.y + ScreenLayout::captionClearance + TextCard::padding,
               "the caption ends where the countdown line leaves it room");
 
-ProcessCountdown::ProcessCountdown(int levelNumber) : level(levelNumber) {}
+ProcessCountdown::ProcessCountdown(int levelNumber, LevelCaption shownCaption)
+    : level(levelNumber), levelCaption(std::move(shownCaption))
+{
+}
 
 ProcessCountdown::~ProcessCountdown() = default;
 
@@ -63,10 +66,8 @@ std::string ProcessCountdown::text() const
     return "LEVEL " + intToString(level) + " STARTING IN " + intToString(secondsLeft);
 }
 
-// Read from the file the game screen has just loaded into the World.
 void ProcessCountdown::showCaption()
 {
-    const LevelCaption levelCaption = LevelCaption::readFrom(levelFileName(level));
     for (const std::string& line : levelCaption.shownTitleLines())
         caption.addLine(line, LevelCaption::titleScale, ScreenLayout::captionTitleColour);
     for (const std::string& line : levelCaption.shownHintLines())

@@ -3,6 +3,7 @@
 #include "engine/Handle.h"
 #include "game/ProcessOverlay.h"
 #include "game/TextCard.h"
+#include "world/LevelCaption.h"
 
 #include <cstdint>
 #include <string>
@@ -19,7 +20,8 @@ public:
     static constexpr int firstSecond = 2;
     static constexpr std::uint32_t stepMilliseconds = 1000;
 
-    explicit ProcessCountdown(int levelNumber);
+    // The caption is the one in the remarks of the level file just loaded.
+    ProcessCountdown(int levelNumber, LevelCaption caption);
     ~ProcessCountdown() override;
 
     void start() override;
@@ -36,6 +38,7 @@ private:
     // SDL's tick count at the start or at the last step.
     std::uint32_t lastTime = 0;
     int secondsLeft = firstSecond;
+    LevelCaption levelCaption;
     TextCard caption;
     Handle<GeneratorSigns> signs;
 };

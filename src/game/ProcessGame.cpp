@@ -19,6 +19,8 @@
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
+#include "world/LevelCaption.h"
+#include "world/LevelReport.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -50,8 +52,7 @@ void ProcessGame::start()
     buildDisplay();
     for (int type : listenedTypes)
         listen(type);
-    Core::instance()->getWorld()->load(levelFileName(level));
-    startCountdown();
+    startLevel();
     playing = false;
 }
 
@@ -154,8 +155,7 @@ void ProcessGame::advanceLevel()
         return;
     }
     SaveFile::writeLevel(level);
-    Core::instance()->getWorld()->load(levelFileName(level));
-    startCountdown();
+    startLevel();
 }
 
 void ProcessGame::restartLevel()
@@ -165,13 +165,15 @@ void ProcessGame::restartLevel()
     removeChild(countdown);
     removeChild(levelUp);
     removeChild(congratulations);
-    Core::instance()->getWorld()->load(levelFileName(level));
-    startCountdown();
+    startLevel();
 }
 
-void ProcessGame::startCountdown()
+void ProcessGame::startLevel()
 {
-    countdown = new ProcessCountdown(level);
+    // The countdown shows the caption from the remarks this load has just read.
+    LevelReport read;
+    Core::instance()->getWorld()->load(levelFileName(level), &read);
+    countdown = new ProcessCountdown(level, LevelCaption::findIn(read.remarks));
     addChild(countdown);
 }
 

@@ -31,7 +31,8 @@ private:
     void saveWonLevel();
     void advanceLevel();
     void restartLevel();
-    void startCountdown();
+    // Loads the current level into the World and starts its countdown.
+    void startLevel();
     void refreshDisplay();
 
     int level;

@@ -1,16 +1,9 @@
 #include "world/LevelCaption.h"
 
 #include "graphics/Font.h"
-#include "platform/RegularFile.h"
-#include "world/Generator.h"
-#include "world/GravBody.h"
-#include "world/LevelReader.h"
-#include "world/LevelReport.h"
 
 #include <cassert>
 #include <cstring>
-#include <fstream>
-#include <locale>
 #include <sstream>
 
 namespace
@@ -71,19 +64,6 @@ LevelCaption LevelCaption::findIn(const std::string& remarks)
             caption.hint = trimmed(rest);
     }
     return caption;
-}
-
-LevelCaption LevelCaption::readFrom(const std::string& levelFile)
-{
-    std::ifstream file;
-    file.imbue(std::locale::classic());
-    if (platform::isRegularFile(levelFile))
-        file.open(levelFile);
-    LevelReport report;
-    std::vector<Generator> generators;
-    std::vector<GravBody> bodies;
-    LevelReader(file, &report).read(generators, bodies);
-    return findIn(report.remarks);
 }
 
 const std::string& LevelCaption::getTitle() const

@@ -38,9 +38,6 @@ public:
 
     // Takes the first TITLE and the first HINT line of the remarks; either may be missing.
     static LevelCaption findIn(const std::string& remarks);
-    // The caption in the remarks of a level file, read as World::load reads it; a file that cannot be
-    // read, or has no remarks, gives an empty caption.
-    static LevelCaption readFrom(const std::string& levelFile);
 
     // The text after the keyword as written, without the blanks around it; empty when the line is missing.
     const std::string& getTitle() const;
