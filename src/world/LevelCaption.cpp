@@ -1,6 +1,7 @@
 #include "world/LevelCaption.h"
 
 #include "graphics/Font.h"
+#include "world/RemarkLines.h"
 
 #include <cassert>
 #include <cstring>
@@ -43,26 +44,22 @@ std::string trimmed(const std::string& text)
         --end;
     return text.substr(begin, end - begin);
 }
+
+// The text of the first keyword line that has any, without the blanks around it.
+std::string firstWithText(const std::string& remarks, const char* keyword)
+{
+    for (const std::string& text : remarkLines(remarks, keyword))
+        if (!trimmed(text).empty())
+            return trimmed(text);
+    return std::string();
+}
 } // namespace
 
 LevelCaption LevelCaption::findIn(const std::string& remarks)
 {
     LevelCaption caption;
-    std::istringstream lines(remarks);
-    std::string line;
-    while (std::getline(lines, line))
-    {
-        std::istringstream words(line);
-        std::string first;
-        if (!(words >> first))
-            continue;
-        std::string rest;
-        std::getline(words, rest);
-        if (first == titleKeyword && caption.title.empty())
-            caption.title = trimmed(rest);
-        else if (first == hintKeyword && caption.hint.empty())
-            caption.hint = trimmed(rest);
-    }
+    caption.title = firstWithText(remarks, titleKeyword);
+    caption.hint = firstWithText(remarks, hintKeyword);
     return caption;
 }
 
