@@ -3,6 +3,7 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/GameFiles.h"
 #include "engine/ProcessManager.h"
 #include "game/ProcessMain.h"
 #include "graphics/Camera.h"
@@ -37,7 +38,7 @@ Core::Core()
       world(new World()), interface(new Interface())
 {
     // Reached through the singleton when a heart is placed, long after construction.
-    world->setClickPlayer([] { Core::instance()->getSoundHandler()->playSound(World::clickSound); });
+    world->setClickPlayer([] { Core::instance()->getSoundHandler()->playSound(GameFiles::clickSound); });
 }
 
 Core::~Core()
@@ -88,11 +89,11 @@ void Core::init()
 {
     running = true;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    world->load("./levels/bg.txt");
-    font = new Font("./graphics/font.png", Font::gameAlphabet);
+    world->load(GameFiles::backgroundLevel);
+    font = new Font(GameFiles::fontPicture, Font::gameAlphabet);
     processManager->start();
-    soundHandler->playMusic("./sounds/theme.mp3");
-    soundHandler->loadSound("./sounds/click.mp3");
+    soundHandler->playMusic(GameFiles::music);
+    soundHandler->loadSound(GameFiles::clickSound);
     processManager->addChild(new ProcessMain());
 }
 

@@ -15,6 +15,9 @@ class World;
 // The engine singleton: it owns one of every manager and shared resource for the whole run and hands
 // them out by handle. It is the one Object never held by a handle; the main loop creates it through
 // instance() and destroys it with destroy() at exit.
+// Core (with its main loop) is the one place where the engine reaches up through the layers: it owns the
+// graphics managers, the sound handler and the World, and init() starts the root game process. Every other
+// engine file includes only the engine and the platform, so the layers above can build on it.
 class Core : public Object
 {
 public:

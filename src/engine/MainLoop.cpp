@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/FramePacer.h"
+#include "engine/GameFiles.h"
 #include "engine/WindowScale.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
@@ -39,7 +40,7 @@ bool fellBackOnInvisibleVideo()
 // SDL takes an icon only before it opens the window.
 void setWindowIcon()
 {
-    SDL_Surface* icon = SDL_LoadBMP(MainLoop::windowIconFile);
+    SDL_Surface* icon = SDL_LoadBMP(GameFiles::windowIcon);
     if (!icon)
         return;
     SDL_WM_SetIcon(icon, nullptr);

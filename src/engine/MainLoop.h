@@ -18,8 +18,6 @@ public:
     static constexpr int windowBitsPerPixel = 32;
     // The window's class, by which desktops match it with its launcher (StartupWMClass in packaging/).
     static constexpr const char* windowClass = "lumora";
-    // The window's icon, relative to the working folder; without it desktops show their default.
-    static constexpr const char* windowIconFile = "./graphics/icon.bmp";
     // The exit status when the window could not be opened.
     static constexpr int noWindowStatus = 1;
 

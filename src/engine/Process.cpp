@@ -13,6 +13,7 @@ void Process::start()
 
 void Process::stop()
 {
+    stopListening();
     finished = true;
     postNotice(ProcessStopped);
 }
@@ -81,4 +82,23 @@ void Process::postNotice(int type)
     Event notice(type);
     notice.addObject(Handle<Object>(this));
     Core::instance()->getEventManager()->post(notice);
+}
+
+void Process::listen(int type)
+{
+    listen(type, this);
+}
+
+void Process::listen(int type, Handle<EventListener> listener)
+{
+    Core::instance()->getEventManager()->addListener(listener, type);
+    registrations.push_back(Registration{listener.get(), type});
+}
+
+void Process::stopListening()
+{
+    Handle<EventManager> events = Core::instance()->getEventManager();
+    for (const Registration& registration : registrations)
+        events->removeListener(registration.listener, registration.type);
+    registrations.clear();
 }

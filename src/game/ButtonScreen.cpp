@@ -1,15 +1,7 @@
 #include "game/ButtonScreen.h"
 
-#include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
-
-void ButtonScreen::stop()
-{
-    Core::instance()->getEventManager()->removeListener(this, ButtonClicked);
-    Process::stop();
-}
 
 void ButtonScreen::handleEvent(Event& event)
 {
@@ -19,5 +11,5 @@ void ButtonScreen::handleEvent(Event& event)
 
 void ButtonScreen::listenForButtons()
 {
-    Core::instance()->getEventManager()->addListener(this, ButtonClicked);
+    listen(ButtonClicked);
 }

@@ -8,8 +8,6 @@
 class ButtonScreen : public Process
 {
 public:
-    // Unregisters from ButtonClicked, then posts the notice.
-    void stop() override;
     void handleEvent(Event& event) override;
 
 protected:

@@ -1,8 +1,9 @@
 #include "game/LevelFileName.h"
 
+#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
 
 std::string levelFileName(int level)
 {
-    return "./levels/level" + intToString(level) + ".txt";
+    return GameFiles::levelPrefix + intToString(level) + GameFiles::levelSuffix;
 }

@@ -2,5 +2,5 @@
 
 #include <string>
 
-// "./levels/level" + n + ".txt": the file of level n, numbered from 1, in plain decimal.
+// The file of level n, numbered from 1, as GameFiles spells it.
 std::string levelFileName(int level);

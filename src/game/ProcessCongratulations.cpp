@@ -1,6 +1,9 @@
 #include "game/ProcessCongratulations.h"
 
+#include "game/ScreenLayout.h"
+
 ProcessCongratulations::ProcessCongratulations()
-    : TimedOverlay("CONGRATULATIONS! YOU WON THE GAME!!", 20, 300, durationMilliseconds)
+    : TimedOverlay("CONGRATULATIONS! YOU WON THE GAME!!", ScreenLayout::congratulationsTopLeft.x,
+                   ScreenLayout::congratulationsTopLeft.y, durationMilliseconds)
 {
 }

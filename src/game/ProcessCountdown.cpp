@@ -4,29 +4,23 @@
 #include "engine/Event.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
-#include "game/LevelFileName.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "widgets/GeneratorSigns.h"
-#include "world/LevelCaption.h"
 #include "world/World.h"
 
-namespace
-{
-// The menu's title colour for the name, the buttons' white for the hint.
-const Vector3 titleColour(1, 0, 1);
-const Vector3 hintColour(1, 1, 1);
+#include <utility>
 
-std::vector<std::string> shownLines(const std::string& text, std::size_t columns, std::size_t lineCount)
+// Below the caption's last line stand the card's padding, the clearance and then the countdown line.
+static_assert(LevelCaption::shownBottom ==
+                  ScreenLayout::countdownLineTopLeft.y + ScreenLayout::captionClearance + TextCard::padding,
+              "the caption ends where the countdown line leaves it room");
+
+ProcessCountdown::ProcessCountdown(int levelNumber, LevelCaption shownCaption)
+    : level(levelNumber), levelCaption(std::move(shownCaption))
 {
-    std::vector<std::string> lines = LevelCaption::wrap(LevelCaption::drawable(text), columns);
-    if (lines.size() > lineCount)
-        lines.resize(lineCount);
-    return lines;
 }
-} // namespace
-
-ProcessCountdown::ProcessCountdown(int levelNumber) : level(levelNumber) {}
 
 ProcessCountdown::~ProcessCountdown() = default;
 
@@ -40,7 +34,7 @@ void ProcessCountdown::start()
     // readable over a field crowded with signs.
     showCaption();
     showGeneratorSigns();
-    showLabel(text(), lineLeft, lineTop);
+    showLabel(text(), ScreenLayout::countdownLineTopLeft.x, ScreenLayout::countdownLineTopLeft.y);
 }
 
 void ProcessCountdown::stop()
@@ -67,30 +61,18 @@ void ProcessCountdown::handleEvent(Event& event)
     setLabelText(text());
 }
 
-std::vector<std::string> ProcessCountdown::titleLines(const LevelCaption& caption)
-{
-    return shownLines(caption.getTitle(), titleColumns, titleLinesShown);
-}
-
-std::vector<std::string> ProcessCountdown::hintLines(const LevelCaption& caption)
-{
-    return shownLines(caption.getHint(), hintColumns, hintLinesShown);
-}
-
 std::string ProcessCountdown::text() const
 {
     return "LEVEL " + intToString(level) + " STARTING IN " + intToString(secondsLeft);
 }
 
-// Read from the file the game screen has just loaded into the World.
 void ProcessCountdown::showCaption()
 {
-    const LevelCaption levelCaption = LevelCaption::readFrom(levelFileName(level));
-    for (const std::string& line : titleLines(levelCaption))
-        caption.addLine(line, titleScale, titleColour);
-    for (const std::string& line : hintLines(levelCaption))
-        caption.addLine(line, hintScale, hintColour);
-    caption.show(captionTop);
+    for (const std::string& line : levelCaption.shownTitleLines())
+        caption.addLine(line, LevelCaption::titleScale, ScreenLayout::captionTitleColour);
+    for (const std::string& line : levelCaption.shownHintLines())
+        caption.addLine(line, LevelCaption::hintScale, ScreenLayout::captionHintColour);
+    caption.show(LevelCaption::shownTop);
 }
 
 void ProcessCountdown::showGeneratorSigns()

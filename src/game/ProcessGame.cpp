@@ -2,8 +2,8 @@
 
 #include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
 #include "game/LevelFileName.h"
@@ -12,12 +12,15 @@
 #include "game/ProcessLevelUp.h"
 #include "game/ProcessPlay.h"
 #include "game/SaveFile.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/RegularFile.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
+#include "world/LevelCaption.h"
+#include "world/LevelReport.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -29,10 +32,6 @@
 namespace
 {
 const int listenedTypes[] = {ProcessStopped, ButtonClicked, Tick, LevelGoalReached, KeyUp};
-
-constexpr float countScale = 0.7f;
-const Vector3 countColour(1, 1, 1);
-const Vector3 iconSize(50, 50, 0);
 
 // Only a regular file is a level: opening a FIFO would wait for a writer for ever.
 bool levelExists(int level)
@@ -51,20 +50,10 @@ void ProcessGame::start()
     Process::start();
     Core::instance()->getInterface()->clear();
     buildDisplay();
-    Handle<EventManager> events = Core::instance()->getEventManager();
     for (int type : listenedTypes)
-        events->addListener(this, type);
-    Core::instance()->getWorld()->load(levelFileName(level));
-    startCountdown();
+        listen(type);
+    startLevel();
     playing = false;
-}
-
-void ProcessGame::stop()
-{
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    for (int type : listenedTypes)
-        events->removeListener(this, type);
-    Process::stop();
 }
 
 void ProcessGame::handleEvent(Event& event)
@@ -96,16 +85,24 @@ void ProcessGame::handleEvent(Event& event)
 void ProcessGame::buildDisplay()
 {
     Handle<Interface> interface = Core::instance()->getInterface();
-    interface->addWidget(new Image("./graphics/interface.png", 0.7f, Vector3(400, 37, 0)));
-    interface->addWidget(new Image(LevelRules::lightHeartPicture, 1, Vector3(70, 37, 0), iconSize));
-    lightLabel = new Label("5", countScale, countScale, Vector3(110, 50, 0), countColour);
-    darkLabel = new Label("5", countScale, countScale, Vector3(210, 50, 0), countColour);
+    using Layout = ScreenLayout;
+    interface->addWidget(
+        new Image(GameFiles::bottomBarPicture, Layout::bottomBarOpacity, Layout::bottomBarCentre));
+    interface->addWidget(new Image(GameFiles::lightHeartPicture, Layout::heartIconOpacity,
+                                   Layout::lightHeartIconCentre, Layout::heartIconSize));
+    const std::string fullSupply = intToString(LevelRules::heartsPerKind);
+    lightLabel = new Label(fullSupply, Layout::countScale, Layout::countScale, Layout::lightCountTopLeft,
+                           Layout::countColour);
+    darkLabel = new Label(fullSupply, Layout::countScale, Layout::countScale, Layout::darkCountTopLeft,
+                          Layout::countColour);
     interface->addWidget(lightLabel);
     interface->addWidget(darkLabel);
-    interface->addWidget(new Image(LevelRules::darkHeartPicture, 1, Vector3(170, 37, 0), iconSize));
-    meter = new Meter("./graphics/meterempty.png", "./graphics/meterfull.png", 0, Vector3(300, 70, 0));
+    interface->addWidget(new Image(GameFiles::darkHeartPicture, Layout::heartIconOpacity,
+                                   Layout::darkHeartIconCentre, Layout::heartIconSize));
+    meter = new Meter(GameFiles::meterEmptyPicture, GameFiles::meterFullPicture, 0, Layout::meterTopLeft);
     interface->addWidget(meter);
-    interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Vector3(600, 50, 0), 0.7f, 0.7f));
+    interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Layout::restartButtonTopLeft,
+                                        Layout::restartButtonScale, Layout::restartButtonScale));
 }
 
 void ProcessGame::childStopped(const Handle<Object>& child)
@@ -158,8 +155,7 @@ void ProcessGame::advanceLevel()
         return;
     }
     SaveFile::writeLevel(level);
-    Core::instance()->getWorld()->load(levelFileName(level));
-    startCountdown();
+    startLevel();
 }
 
 void ProcessGame::restartLevel()
@@ -169,13 +165,15 @@ void ProcessGame::restartLevel()
     removeChild(countdown);
     removeChild(levelUp);
     removeChild(congratulations);
-    Core::instance()->getWorld()->load(levelFileName(level));
-    startCountdown();
+    startLevel();
 }
 
-void ProcessGame::startCountdown()
+void ProcessGame::startLevel()
 {
-    countdown = new ProcessCountdown(level);
+    // The countdown shows the caption from the remarks this load has just read.
+    LevelReport read;
+    Core::instance()->getWorld()->load(levelFileName(level), &read);
+    countdown = new ProcessCountdown(level, LevelCaption::findIn(read.remarks));
     addChild(countdown);
 }
 

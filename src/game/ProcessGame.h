@@ -18,17 +18,10 @@ class ProcessPlay;
 class ProcessGame : public Process
 {
 public:
-    // Field y (pixels, up from the bottom) of the top edge of the bottom bar, the panel of
-    // "./graphics/interface.png" behind the counts, the meter and RESTART LEVEL. The bar spans the
-    // field's width; below and on this edge no heart can be seen, so none is placed there.
-    static constexpr int bottomBarTop = 74;
-
     explicit ProcessGame(int firstLevel);
     ~ProcessGame() override;
 
     void start() override;
-    // Unregisters and posts the notice that brings the menu; the display stays for the next screen.
-    void stop() override;
     void handleEvent(Event& event) override;
 
 private:
@@ -38,7 +31,8 @@ private:
     void saveWonLevel();
     void advanceLevel();
     void restartLevel();
-    void startCountdown();
+    // Loads the current level into the World and starts its countdown.
+    void startLevel();
     void refreshDisplay();
 
     int level;

@@ -1,7 +1,9 @@
 #include "game/ProcessInstructions.h"
 
 #include "engine/Core.h"
+#include "engine/GameFiles.h"
 #include "game/ButtonId.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "widgets/Image.h"
 #include "widgets/TextButton.h"
@@ -11,7 +13,9 @@ void ProcessInstructions::start()
     Process::start();
     Handle<Interface> interface = Core::instance()->getInterface();
     interface->clear();
-    interface->addWidget(new Image("./graphics/instructions.png", 1, Vector3(400, 300, 0)));
-    interface->addWidget(new TextButton(Back, "BACK", Vector3(700, 50, 0), 1, 1));
+    interface->addWidget(new Image(GameFiles::instructionsPicture, ScreenLayout::instructionsOpacity,
+                                   ScreenLayout::instructionsCentre));
+    interface->addWidget(new TextButton(Back, "BACK", ScreenLayout::backButtonTopLeft,
+                                        ScreenLayout::backButtonScale, ScreenLayout::backButtonScale));
     listenForButtons();
 }

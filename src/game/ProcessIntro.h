@@ -12,7 +12,6 @@ public:
     static constexpr std::uint32_t durationMilliseconds = 2000;
 
     void start() override;
-    void stop() override;
     void handleEvent(Event& event) override;
 
 private:

@@ -1,3 +1,9 @@
 #include "game/ProcessLevelUp.h"
 
-ProcessLevelUp::ProcessLevelUp() : TimedOverlay("LEVEL COMPLETE!!", 270, 300, durationMilliseconds) {}
+#include "game/ScreenLayout.h"
+
+ProcessLevelUp::ProcessLevelUp()
+    : TimedOverlay("LEVEL COMPLETE!!", ScreenLayout::levelCompleteTopLeft.x,
+                   ScreenLayout::levelCompleteTopLeft.y, durationMilliseconds)
+{
+}

@@ -1,8 +1,6 @@
 #include "game/ProcessMain.h"
 
-#include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
@@ -18,18 +16,15 @@ ProcessMain::~ProcessMain() = default;
 
 void ProcessMain::start()
 {
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->addListener(this, ProcessStopped);
-    events->addListener(this, ButtonClicked);
+    listen(ProcessStopped);
+    listen(ButtonClicked);
     intro = new ProcessIntro();
     addChild(intro);
 }
 
 void ProcessMain::stop()
 {
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->removeListener(this, ProcessStopped);
-    events->removeListener(this, ButtonClicked);
+    stopListening();
 }
 
 void ProcessMain::handleEvent(Event& event)
@@ -51,7 +46,7 @@ void ProcessMain::screenStopped(const Handle<Object>& screen)
 void ProcessMain::buttonClicked(int id)
 {
     if (id == NewGame)
-        startGame(1);
+        startGame(SaveFile::firstLevel);
     else if (id == Continue)
         startGame(SaveFile::readLevel());
     else if (id == Quit)

@@ -1,7 +1,9 @@
 #include "game/ProcessMenu.h"
 
 #include "engine/Core.h"
+#include "engine/GameFiles.h"
 #include "game/ButtonId.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
 #include "widgets/Image.h"
@@ -13,16 +15,12 @@
 
 namespace
 {
-constexpr float centreX = 400;
-constexpr float titleY = 500;
-constexpr float titleScale = 1.5f;
-constexpr float firstButtonY = 400;
 const char* const buttonTexts[] = {"NEW GAME", "CONTINUE", "INSTRUCTIONS", "QUIT"};
 
-// The left edge that centres a line of `length` cells of `cellWidth` on the field; halves are whole.
-float centredLeft(int length, float cellWidth)
+// The left edge that centres a line of `length` glyphs at `scale` on the menu; halves are whole.
+float centredLeft(std::size_t length, float scale)
 {
-    return centreX - static_cast<float>(length / 2) * cellWidth;
+    return ScreenLayout::menuCentreX - static_cast<float>(length / 2) * Font::glyphWidthPixels * scale;
 }
 } // namespace
 
@@ -32,21 +30,23 @@ void ProcessMenu::start()
     Handle<Interface> interface = Core::instance()->getInterface();
     interface->clear();
     listenForButtons();
-    const int glyphWidth = Core::instance()->getFont()->getGlyphWidth();
-    const int glyphHeight = Core::instance()->getFont()->getGlyphHeight();
-    Core::instance()->getWorld()->load(backgroundLevel);
+    Core::instance()->getWorld()->load(GameFiles::backgroundLevel);
 
-    interface->addWidget(new Image("./graphics/menubg.png", 0.7f, Vector3(400, 300, 0)));
+    using Layout = ScreenLayout;
+    interface->addWidget(
+        new Image(GameFiles::menuPanelPicture, Layout::menuPanelOpacity, Layout::menuPanelCentre));
     const std::string title = "LUMORA";
     interface->addWidget(
-        new Label(title, titleScale, titleScale,
-                  Vector3(centredLeft(static_cast<int>(title.size()), glyphWidth * titleScale), titleY, 0),
-                  Vector3(1, 0, 1)));
+        new Label(title, Layout::menuTitleScale, Layout::menuTitleScale,
+                  Vector3(centredLeft(title.size(), Layout::menuTitleScale), Layout::menuTitleTop, 0),
+                  Layout::menuTitleColour));
     for (int id = NewGame; id <= Quit; ++id)
     {
         const std::string text = buttonTexts[id];
-        const Vector3 position(centredLeft(static_cast<int>(text.size()), static_cast<float>(glyphWidth)),
-                               firstButtonY - static_cast<float>(id * glyphHeight), 0);
-        interface->addWidget(new TextButton(id, text, position, 1, 1));
+        const Vector3 position(
+            centredLeft(text.size(), Layout::menuButtonScale),
+            Layout::menuFirstButtonTop - static_cast<float>(id) * Layout::menuButtonSpacing, 0);
+        interface->addWidget(
+            new TextButton(id, text, position, Layout::menuButtonScale, Layout::menuButtonScale));
     }
 }

@@ -7,7 +7,5 @@
 class ProcessMenu : public ButtonScreen
 {
 public:
-    static constexpr const char* backgroundLevel = "./levels/bg.txt";
-
     void start() override;
 };

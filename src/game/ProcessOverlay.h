@@ -16,7 +16,7 @@ public:
     ProcessOverlay();
     ~ProcessOverlay() override;
 
-    // Takes the label down, unregisters from Tick, then posts the notice the game screen answers.
+    // Takes the label down, then stops listening and posts the notice the game screen answers.
     void stop() override;
 
 protected:

@@ -5,35 +5,23 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
-#include "game/ProcessGame.h"
+#include "game/ScreenLayout.h"
 #include "graphics/PlayField.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <SDL.h>
 
-namespace
-{
-// The overlays' look.
-constexpr float outOfParticlesScale = 1.2f;
-const Vector3 outOfParticlesColour(1, 0, 1);
-} // namespace
-
 void ProcessPlay::start()
 {
     Process::start();
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->addListener(this, Tick);
-    events->addListener(this, MouseUp);
-    events->addListener(Core::instance()->getWorld(), Tick);
+    listen(Tick);
+    listen(MouseUp);
+    listen(Tick, Core::instance()->getWorld());
 }
 
 void ProcessPlay::stop()
 {
-    Handle<EventManager> events = Core::instance()->getEventManager();
-    events->removeListener(this, Tick);
-    events->removeListener(this, MouseUp);
-    events->removeListener(Core::instance()->getWorld(), Tick);
     outOfParticles.hide();
     Process::stop();
 }
@@ -54,7 +42,7 @@ void ProcessPlay::placeHeart(const Event& mouseUp)
     const int x = stringToInt(mouseUp.getParameter(0));
     const int y = PlayField::yFromWindow(stringToInt(mouseUp.getParameter(1)));
     const int button = stringToInt(mouseUp.getParameter(2));
-    if (y <= ProcessGame::bottomBarTop)
+    if (y <= ScreenLayout::bottomBarTop)
         return;
     Handle<World> world = Core::instance()->getWorld();
     if (button == SDL_BUTTON_LEFT)
@@ -83,6 +71,7 @@ void ProcessPlay::checkFlowOver()
     if (finished || outOfParticles.isShown() || !world->isFlowOver() ||
         world->getCapturedCount() >= LevelRules::goal)
         return;
-    outOfParticles.addLine(outOfParticlesText, outOfParticlesScale, outOfParticlesColour);
-    outOfParticles.show(outOfParticlesTop);
+    outOfParticles.addLine(outOfParticlesText, ScreenLayout::outOfParticlesScale,
+                           ScreenLayout::outOfParticlesColour);
+    outOfParticles.show(ScreenLayout::outOfParticlesTop);
 }

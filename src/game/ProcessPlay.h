@@ -14,7 +14,6 @@ class ProcessPlay : public Process
 public:
     // Shown where the countdown line stood once the level can no longer be completed.
     static constexpr char outOfParticlesText[] = "OUT OF PARTICLES: RESTART LEVEL";
-    static constexpr float outOfParticlesTop = 300;
 
     void start() override;
     void stop() override;

@@ -1,5 +1,6 @@
 #include "game/SaveFile.h"
 
+#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
 #include "platform/RegularFile.h"
 
@@ -45,9 +46,9 @@ int SaveFile::readLevel()
 {
     // A FIFO or a device in the save's place would block CONTINUE or never end: only a regular file is a
     // save.
-    if (!platform::isRegularFile(fileName))
+    if (!platform::isRegularFile(GameFiles::save))
         return firstLevel;
-    std::ifstream in(fileName);
+    std::ifstream in(GameFiles::save);
     return parseLevel(in);
 }
 
@@ -62,14 +63,14 @@ int SaveFile::parseLevel(std::istream& in)
 
 bool SaveFile::writeLevel(int level)
 {
-    if (!writeWhole(intToString(level) + "\n", pendingFileName))
+    if (!writeWhole(intToString(level) + "\n", GameFiles::pendingSave))
     {
-        std::remove(pendingFileName);
+        std::remove(GameFiles::pendingSave);
         return false;
     }
-    if (std::rename(pendingFileName, fileName) != 0)
+    if (std::rename(GameFiles::pendingSave, GameFiles::save) != 0)
     {
-        std::remove(pendingFileName);
+        std::remove(GameFiles::pendingSave);
         return false;
     }
     return true;

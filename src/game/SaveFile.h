@@ -4,15 +4,12 @@
 #include <string>
 
 // The player's progress: the level most recently advanced to, as one decimal number and a line end in
-// "./levels/save.txt". The game screen writes it when the player reaches a level whose file exists;
+// GameFiles::save. The game screen writes it when the player reaches a level whose file exists;
 // CONTINUE reads it.
 class SaveFile
 {
 public:
-    static constexpr const char* fileName = "./levels/save.txt";
-    // Where a new save is written before it replaces the old one.
-    static constexpr const char* pendingFileName = "./levels/save.txt.new";
-    // The level CONTINUE starts when there is no usable save.
+    // The first level: NEW GAME starts there, and so does CONTINUE when there is no usable save.
     static constexpr int firstLevel = 1;
 
     // The saved level; the first level when the file is missing, unreadable, does not begin with a

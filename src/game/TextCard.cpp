@@ -1,18 +1,18 @@
 #include "game/TextCard.h"
 
 #include "engine/Core.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
 #include "widgets/Label.h"
 #include "widgets/Panel.h"
-#include "world/World.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace
 {
-constexpr float centreX = World::fieldWidth / 2.0f;
+constexpr float centreX = ScreenLayout::fieldCentre.x;
 
 float lineWidth(const std::string& text, float scale)
 {

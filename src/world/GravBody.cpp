@@ -1,6 +1,7 @@
 #include "world/GravBody.h"
 
 #include "engine/Core.h"
+#include "engine/GameFiles.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -31,5 +32,5 @@ void GravBody::draw()
 
 bool GravBody::isPlanet() const
 {
-    return textureName == planetImage;
+    return textureName == GameFiles::planetPicture;
 }

@@ -11,11 +11,6 @@
 class GravBody : public Drawable
 {
 public:
-    // A body drawn with this picture is a planet: only particles it absorbs count towards the goal. A
-    // planet is deliberately known by its picture's name alone, exactly as the level file writes it; every
-    // level file relies on it, so "planet.png" spelled otherwise is an ordinary body.
-    static constexpr char planetImage[] = "./graphics/planet.png";
-
     GravBody() = default;
     GravBody(const Vector3& centre, float bodyRadius, float bodyStrength, const std::string& image,
              float bodySpin);
@@ -24,6 +19,9 @@ public:
     // Needs the OpenGL context.
     void draw() override;
 
+    // A body drawn with GameFiles::planetPicture is a planet: only particles it absorbs count towards the
+    // goal. A planet is deliberately known by its picture's name alone, exactly as the level file writes
+    // it; every level file relies on it, so the planet's picture spelled otherwise is an ordinary body.
     bool isPlanet() const;
 
     // Centre in field units, z 0.

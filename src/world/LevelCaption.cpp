@@ -1,16 +1,10 @@
 #include "world/LevelCaption.h"
 
 #include "graphics/Font.h"
-#include "platform/RegularFile.h"
-#include "world/Generator.h"
-#include "world/GravBody.h"
-#include "world/LevelReader.h"
-#include "world/LevelReport.h"
+#include "world/RemarkLines.h"
 
 #include <cassert>
 #include <cstring>
-#include <fstream>
-#include <locale>
 #include <sstream>
 
 namespace
@@ -32,6 +26,14 @@ bool isInFont(char character)
     return character != '\0' && std::strchr(Font::gameAlphabet, character) != nullptr;
 }
 
+std::vector<std::string> shownLines(const std::string& text, std::size_t columns, std::size_t lineCount)
+{
+    std::vector<std::string> lines = LevelCaption::wrap(LevelCaption::drawable(text), columns);
+    if (lines.size() > lineCount)
+        lines.resize(lineCount);
+    return lines;
+}
+
 std::string trimmed(const std::string& text)
 {
     std::size_t begin = 0;
@@ -42,40 +44,23 @@ std::string trimmed(const std::string& text)
         --end;
     return text.substr(begin, end - begin);
 }
+
+// The text of the first keyword line that has any, without the blanks around it.
+std::string firstWithText(const std::string& remarks, const char* keyword)
+{
+    for (const std::string& text : remarkLines(remarks, keyword))
+        if (!trimmed(text).empty())
+            return trimmed(text);
+    return std::string();
+}
 } // namespace
 
 LevelCaption LevelCaption::findIn(const std::string& remarks)
 {
     LevelCaption caption;
-    std::istringstream lines(remarks);
-    std::string line;
-    while (std::getline(lines, line))
-    {
-        std::istringstream words(line);
-        std::string first;
-        if (!(words >> first))
-            continue;
-        std::string rest;
-        std::getline(words, rest);
-        if (first == titleKeyword && caption.title.empty())
-            caption.title = trimmed(rest);
-        else if (first == hintKeyword && caption.hint.empty())
-            caption.hint = trimmed(rest);
-    }
+    caption.title = firstWithText(remarks, titleKeyword);
+    caption.hint = firstWithText(remarks, hintKeyword);
     return caption;
-}
-
-LevelCaption LevelCaption::readFrom(const std::string& levelFile)
-{
-    std::ifstream file;
-    file.imbue(std::locale::classic());
-    if (platform::isRegularFile(levelFile))
-        file.open(levelFile);
-    LevelReport report;
-    std::vector<Generator> generators;
-    std::vector<GravBody> bodies;
-    LevelReader(file, &report).read(generators, bodies);
-    return findIn(report.remarks);
 }
 
 const std::string& LevelCaption::getTitle() const
@@ -86,6 +71,16 @@ const std::string& LevelCaption::getTitle() const
 const std::string& LevelCaption::getHint() const
 {
     return hint;
+}
+
+std::vector<std::string> LevelCaption::shownTitleLines() const
+{
+    return shownLines(title, titleColumns, titleLinesShown);
+}
+
+std::vector<std::string> LevelCaption::shownHintLines() const
+{
+    return shownLines(hint, hintColumns, hintLinesShown);
 }
 
 std::string LevelCaption::drawable(const std::string& text)

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// What a designer needs to know about how a level file was read; filled by World::load on request and
-// never consulted by the game itself.
+// What a designer needs to know about how a level file was read; filled by World::load on request. Of it
+// the game reads only the remarks, for the caption its countdown shows.
 struct LevelReport
 {
     // Whether reading stopped inside a record whose values ran out or could not be read.

@@ -1,8 +1,10 @@
 #include "world/LevelRules.h"
 
+#include "engine/GameFiles.h"
+
 const char* LevelRules::pictureOf(Heart kind)
 {
-    return kind == Heart::Light ? lightHeartPicture : darkHeartPicture;
+    return kind == Heart::Light ? GameFiles::lightHeartPicture : GameFiles::darkHeartPicture;
 }
 
 float LevelRules::strengthOf(Heart kind)

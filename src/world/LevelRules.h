@@ -13,16 +13,13 @@ public:
     static constexpr float heartRadius = 20;
     // How hard a heart pulls (light) or pushes (dark), in units^3 per step^2.
     static constexpr float heartPull = 150;
-    // The pictures of the two kinds; the world tells a heart's kind, and so its supply, by its picture.
-    static constexpr char lightHeartPicture[] = "./graphics/lightheart.png";
-    static constexpr char darkHeartPicture[] = "./graphics/darkheart.png";
-
     enum class Heart
     {
         Light,
         Dark
     };
 
+    // The picture of a heart of that kind; the world tells a heart's kind, and so its supply, by it.
     static const char* pictureOf(Heart kind);
     // The signed strength a heart of that kind is placed with: positive pulls, negative pushes.
     static float strengthOf(Heart kind);

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-Vector3::Vector3(float xValue, float yValue, float zValue) : x(xValue), y(yValue), z(zValue) {}
-
 Vector3 Vector3::operator+(const Vector3& other) const
 {
     return Vector3(x + other.x, y + other.y, z + other.z);

@@ -7,7 +7,8 @@ class Vector3
 {
 public:
     Vector3() = default;
-    Vector3(float x, float y, float z);
+    // Constant, so that layouts and colours can be named at compile time.
+    constexpr Vector3(float xValue, float yValue, float zValue) : x(xValue), y(yValue), z(zValue) {}
 
     Vector3 operator+(const Vector3& other) const;
     Vector3 operator-(const Vector3& other) const;

@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/Event.h"
 #include "engine/EventType.h"
+#include "engine/GameFiles.h"
 #include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
@@ -109,16 +110,16 @@ void World::appendLook(PictureLook& look) const
 
 void World::placeHeart(int x, int y, float radius, float strength, const std::string& image)
 {
-    if (image == LevelRules::lightHeartPicture && lightHearts <= 0)
+    if (image == GameFiles::lightHeartPicture && lightHearts <= 0)
         return;
-    if (image == LevelRules::darkHeartPicture && darkHearts <= 0)
+    if (image == GameFiles::darkHeartPicture && darkHearts <= 0)
         return;
-    if (image == LevelRules::lightHeartPicture)
+    if (image == GameFiles::lightHeartPicture)
     {
         --lightHearts;
         playClick();
     }
-    if (image == LevelRules::darkHeartPicture)
+    if (image == GameFiles::darkHeartPicture)
     {
         --darkHearts;
         playClick();
@@ -285,7 +286,7 @@ void World::drawBackground()
         return;
     }
     glEnable(GL_TEXTURE_2D);
-    bindTexture(backgroundImage);
+    bindTexture(GameFiles::backgroundPicture);
     TexturedQuad::draw(0, 0, fieldWidth, fieldHeight);
     glDisable(GL_TEXTURE_2D);
     background.take(fieldWidth, fieldHeight);
@@ -318,7 +319,7 @@ void World::drawParticles()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
-    bindTexture(particleImage);
+    bindTexture(GameFiles::particlePicture);
     for (const Particle& particle : particles)
     {
         glPushMatrix();

@@ -23,10 +23,6 @@ struct LevelReport;
 class World : public EventListener
 {
 public:
-    static constexpr char backgroundImage[] = "./graphics/bg.png";
-    static constexpr char particleImage[] = "./graphics/heart.png";
-    static constexpr char clickSound[] = "./sounds/click.mp3";
-
     // An emission pass comes at the first step more than this many milliseconds after the last one.
     static constexpr std::uint32_t emissionIntervalMs = 50;
 
@@ -118,7 +114,8 @@ private:
     std::vector<Particle> stars;
     // Per star, whether blinkStars() made it dark in this frame.
     std::vector<char> darkStars;
-    // The background as drawn the first time, put back in later frames instead of filtering bg.png again.
+    // The background as drawn the first time, put back in later frames instead of filtering its picture
+    // again.
     PixelCopy background;
     int capturedCount = 0;
     int lightHearts = 0;

@@ -14,6 +14,7 @@
 #include "game/ProcessLevelUp.h"
 #include "game/ProcessMenu.h"
 #include "game/ProcessPlay.h"
+#include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "graphics/PlayField.h"
 #include "support/CoreAccess.h"
@@ -45,12 +46,21 @@
 
 namespace
 {
-// A field point on each button's caption, as the screens lay them out.
+// A field point just inside each button's caption, from the screens' own layout.
 SDL_Rect buttonPoint(int buttonId)
 {
-    const SDL_Rect points[] = {{400, 380, 0, 0}, {400, 340, 0, 0}, {400, 300, 0, 0},
-                               {400, 260, 0, 0}, {736, 30, 0, 0},  {680, 36, 0, 0}};
-    return points[buttonId];
+    const auto inside = [](const Vector3& topLeft) {
+        return SDL_Rect{static_cast<Sint16>(topLeft.x + 1), static_cast<Sint16>(topLeft.y - 1), 0, 0};
+    };
+    if (buttonId == Back)
+        return inside(ScreenLayout::backButtonTopLeft);
+    if (buttonId == RestartLevel)
+        return inside(ScreenLayout::restartButtonTopLeft);
+    // The menu's captions are centred, one below the other.
+    return inside(Vector3(ScreenLayout::menuCentreX - 1,
+                          ScreenLayout::menuFirstButtonTop -
+                              static_cast<float>(buttonId) * ScreenLayout::menuButtonSpacing,
+                          0));
 }
 
 // The whole game in-process, frame by frame as the main loop runs it: a working folder with small test
@@ -234,11 +244,11 @@ TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
 
     clickButton(Instructions);
     EXPECT_FALSE(onScreen("LUMORA"));
-    EXPECT_FALSE(buttonAt(400, 380));
+    EXPECT_FALSE(buttonAt(buttonPoint(NewGame).x, buttonPoint(NewGame).y));
     EXPECT_EQ(widgetCount(), 2u);
     clickButton(Back);
     EXPECT_TRUE(onScreen("LUMORA"));
-    EXPECT_FALSE(buttonAt(736, 30));
+    EXPECT_FALSE(buttonAt(buttonPoint(Back).x, buttonPoint(Back).y));
     EXPECT_EQ(widgetCount(), 6u);
     clickButton(Quit);
     EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
@@ -275,8 +285,8 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
 
     // Left is light, right is dark, the middle button nothing; none on the bottom bar, just above it yes.
     click(200, 500);
-    click(300, ProcessGame::bottomBarTop);
-    click(600, ProcessGame::bottomBarTop + 1, SDL_BUTTON_RIGHT);
+    click(300, ScreenLayout::bottomBarTop);
+    click(600, ScreenLayout::bottomBarTop + 1, SDL_BUTTON_RIGHT);
     click(650, 150, SDL_BUTTON_RIGHT);
     click(600, 150, SDL_BUTTON_MIDDLE);
     frame();
@@ -329,10 +339,11 @@ TEST_F(GameFlow, RestartActsOnlyInPlayAndEscapeReleasedLeavesEveryPhase)
 
     // The goal reached in the frame of a restart belongs to the abandoned play phase.
     reachPlay();
-    mouse(MouseMove, 680, 36);
-    mouse(MouseDown, 680, 36);
+    const SDL_Rect restart = buttonPoint(RestartLevel);
+    mouse(MouseMove, restart.x, restart.y);
+    mouse(MouseDown, restart.x, restart.y);
     ASSERT_TRUE(waitUntil([this] { return world()->getCapturedCount() >= LevelRules::goal; }));
-    mouse(MouseUp, 680, 36);
+    mouse(MouseUp, restart.x, restart.y);
     EXPECT_TRUE(inPhase<ProcessCountdown>());
     EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
     reachLevelComplete();

@@ -203,9 +203,9 @@ TEST_F(LevelLoading, ARecordCutShortIsKeptWithItsUnreadValuesZeroAndEndsTheReadi
 
 TEST_F(LevelLoading, TheCaptionIsTheRemarksFirstTitleAndHintAsTheFontDrawsThem)
 {
-    const LevelCaption caption = LevelCaption::readFrom(folder.write(
-        "level.txt", "GENERATOR 1 2 3 4 5 TITLE Outside\n//REMARKS\nA TITLE in prose\n"
-                     "  TITLE\tFirst  light \nHINT It's a left-click, (\xC3\xA9) ok?\nTITLE Second\n"));
+    load("GENERATOR 1 2 3 4 5 TITLE Outside\n//REMARKS\nA TITLE in prose\n"
+         "  TITLE\tFirst  light \nHINT It's a left-click, (\xC3\xA9) ok?\nTITLE Second\n");
+    const LevelCaption caption = LevelCaption::findIn(report.remarks);
     EXPECT_EQ(caption.getTitle(), "First  light");
     EXPECT_EQ(LevelCaption::drawable(caption.getTitle()), "FIRST LIGHT");
     EXPECT_EQ(LevelCaption::drawable(caption.getHint()), "ITS A LEFTCLICK, OK?");

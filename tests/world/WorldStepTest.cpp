@@ -1,3 +1,4 @@
+#include "engine/GameFiles.h"
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
 #include "world/LevelRules.h"
@@ -183,9 +184,9 @@ TEST_F(WorldStep, EachKindOfHeartHasASupplyOfFiveWithAClickUntilTheNextLoad)
     const GravBody& light = world.getBodies()[1];
     EXPECT_EQ(light.position.x, 100);
     EXPECT_EQ(light.position.y, 500);
-    EXPECT_EQ(light.textureName, LevelRules::lightHeartPicture);
+    EXPECT_EQ(light.textureName, GameFiles::lightHeartPicture);
     EXPECT_EQ(world.getBodies()[5].position.x, 104) << "hearts stay in placing order";
-    EXPECT_EQ(world.getBodies()[10].textureName, LevelRules::darkHeartPicture);
+    EXPECT_EQ(world.getBodies()[10].textureName, GameFiles::darkHeartPicture);
     world.placeHeart(50, 60, 7, 3, "./graphics/LIGHTHEART.png");
     EXPECT_EQ(world.getBodies().size(), 12u) << "any other picture is a body without supply or click";
     EXPECT_EQ(clicks, 10);

@@ -6,7 +6,6 @@
 #include "Solution.h"
 
 #include "engine/Handle.h"
-#include "game/ProcessCountdown.h"
 #include "platform/RegularFile.h"
 #include "world/LevelCaption.h"
 #include "world/LevelReport.h"
@@ -110,9 +109,9 @@ void LevelCheck::describeCaption(std::ostream& out, const std::string& remarks)
 {
     const LevelCaption caption = LevelCaption::findIn(remarks);
     describeCaptionText(out, "title", LevelCaption::titleKeyword, caption.getTitle(),
-                        ProcessCountdown::titleLines(caption), ProcessCountdown::titleColumns);
-    describeCaptionText(out, "hint", LevelCaption::hintKeyword, caption.getHint(),
-                        ProcessCountdown::hintLines(caption), ProcessCountdown::hintColumns);
+                        caption.shownTitleLines(), LevelCaption::titleColumns);
+    describeCaptionText(out, "hint", LevelCaption::hintKeyword, caption.getHint(), caption.shownHintLines(),
+                        LevelCaption::hintColumns);
 }
 
 void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const char* keyword,

@@ -3,31 +3,21 @@
 #include "IntegerText.h"
 
 #include "world/LevelRules.h"
+#include "world/RemarkLines.h"
 
 #include <sstream>
 
 Solution Solution::findIn(const std::string& remarks)
 {
     Solution solution;
-    std::istringstream lines(remarks);
-    std::string line;
-    while (std::getline(lines, line))
-    {
-        std::istringstream words(line);
-        std::string first;
-        if (!(words >> first) || first != keyword)
-            continue;
-        if (solution.recorded)
-        {
-            solution.problem = "more than one SOLUTION line";
-            return solution;
-        }
-        solution.recorded = true;
-        std::string rest;
-        std::getline(words, rest);
-        solution.readEntries(rest);
-    }
-    if (solution.recorded && solution.problem.empty())
+    const std::vector<std::string> lines = remarkLines(remarks, keyword);
+    if (lines.empty())
+        return solution;
+    solution.recorded = true;
+    solution.readEntries(lines.front());
+    if (lines.size() > 1)
+        solution.problem = "more than one SOLUTION line";
+    else if (solution.problem.empty())
         solution.checkSupply();
     return solution;
 }

@@ -1,0 +1,48 @@
+#pragma once
+
+// Every file the game reads or writes, relative to its working folder (data/ in the source tree, the
+// player's own folder once installed). Pictures and sounds are cached by exactly these strings for the
+// whole run, so each name is written here once and everything else reads it from here.
+class GameFiles
+{
+public:
+    // The field's backdrop, drawn first in every frame.
+    static constexpr char backgroundPicture[] = "./graphics/bg.png";
+    // One particle, a small heart; also the heart at the middle of a generator's sign.
+    static constexpr char particlePicture[] = "./graphics/heart.png";
+    // A body drawn with this picture is a planet; levels name it exactly so.
+    static constexpr char planetPicture[] = "./graphics/planet.png";
+    // A placed light heart (attracts) and a placed dark heart (repels); also their icons on the bottom bar.
+    static constexpr char lightHeartPicture[] = "./graphics/lightheart.png";
+    static constexpr char darkHeartPicture[] = "./graphics/darkheart.png";
+    // The game screen's bottom bar, behind the heart counts, the meter and RESTART LEVEL.
+    static constexpr char bottomBarPicture[] = "./graphics/interface.png";
+    // The meter's two states, the full one revealed from the left as particles are captured.
+    static constexpr char meterEmptyPicture[] = "./graphics/meterempty.png";
+    static constexpr char meterFullPicture[] = "./graphics/meterfull.png";
+    // The instructions screen's one picture.
+    static constexpr char instructionsPicture[] = "./graphics/instructions.png";
+    // The logo of the intro screen.
+    static constexpr char logoPicture[] = "./graphics/logo.bmp";
+    // The panel behind the menu's title and buttons.
+    static constexpr char menuPanelPicture[] = "./graphics/menubg.png";
+    // The glyph cells of every text the game draws.
+    static constexpr char fontPicture[] = "./graphics/font.png";
+    // The window's icon; without it desktops show their default.
+    static constexpr char windowIcon[] = "./graphics/icon.bmp";
+
+    // Looping music from start-up to exit.
+    static constexpr char music[] = "./sounds/theme.mp3";
+    // Played when a heart is placed.
+    static constexpr char clickSound[] = "./sounds/click.mp3";
+
+    // The field behind the logo, the menu and the instructions.
+    static constexpr char backgroundLevel[] = "./levels/bg.txt";
+    // Level n is levelPrefix + n in plain decimal + levelSuffix, numbered from 1.
+    static constexpr char levelPrefix[] = "./levels/level";
+    static constexpr char levelSuffix[] = ".txt";
+    // The player's progress: the level most recently advanced to; the only file the game writes.
+    static constexpr char save[] = "./levels/save.txt";
+    // Where a new save is written whole before it replaces the old one.
+    static constexpr char pendingSave[] = "./levels/save.txt.new";
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "graphics/Font.h"
+#include "graphics/PlayField.h"
+#include "world/Vector3.h"
+
+// Where the screens put their widgets and how those look, read by the screens and by the tests that
+// press their buttons. Positions are in field units (x from the left edge, y up from the bottom edge):
+// a picture's is its centre, a text's or a meter's its top-left corner. A text's scale multiplies the
+// font's glyph cell of 18 by 40 units; an opacity runs from 0 (unseen) to 1; a colour is red, green and
+// blue from 0 to 1.
+class ScreenLayout
+{
+public:
+    static constexpr Vector3 fieldCentre{PlayField::width / 2.0f, PlayField::height / 2.0f, 0};
+    // The titles' and the overlays' colour, and the colour of plain text.
+    static constexpr Vector3 magenta{1, 0, 1};
+    static constexpr Vector3 white{1, 1, 1};
+
+    // The intro's logo, whole over the middle of the field.
+    static constexpr Vector3 logoCentre = fieldCentre;
+    static constexpr float logoOpacity = 1;
+
+    // The menu: a translucent panel, the title and the four buttons below it, each line centred on
+    // menuCentreX (a line of n glyphs starts n / 2 whole glyphs left of it).
+    static constexpr Vector3 menuPanelCentre = fieldCentre;
+    static constexpr float menuPanelOpacity = 0.7f;
+    static constexpr float menuCentreX = fieldCentre.x;
+    static constexpr float menuTitleTop = 500;
+    static constexpr float menuTitleScale = 1.5f;
+    static constexpr Vector3 menuTitleColour = magenta;
+    // The first button's top; every further button stands one glyph height lower, in the order of
+    // their identifiers (NEW GAME, CONTINUE, INSTRUCTIONS, QUIT).
+    static constexpr float menuFirstButtonTop = 400;
+    static constexpr float menuButtonScale = 1;
+    static constexpr float menuButtonSpacing = Font::glyphHeightPixels * menuButtonScale;
+
+    // The instructions: the picture over the middle of the field and BACK at the lower right.
+    static constexpr Vector3 instructionsCentre = fieldCentre;
+    static constexpr float instructionsOpacity = 1;
+    static constexpr Vector3 backButtonTopLeft{700, 50, 0};
+    static constexpr float backButtonScale = 1;
+
+    // The game screen's bottom bar, spanning the field's width: its translucent picture, the icon and
+    // count of each kind of heart, the meter and RESTART LEVEL.
+    static constexpr Vector3 bottomBarCentre{400, 37, 0};
+    static constexpr float bottomBarOpacity = 0.7f;
+    // The bar's top edge, in field units up from the bottom: on and below it no heart can be seen, so
+    // none is placed there.
+    static constexpr int bottomBarTop = 74;
+    static constexpr Vector3 heartIconSize{50, 50, 0};
+    static constexpr float heartIconOpacity = 1;
+    static constexpr Vector3 lightHeartIconCentre{70, 37, 0};
+    static constexpr Vector3 darkHeartIconCentre{170, 37, 0};
+    static constexpr Vector3 lightCountTopLeft{110, 50, 0};
+    static constexpr Vector3 darkCountTopLeft{210, 50, 0};
+    static constexpr float countScale = 0.7f;
+    static constexpr Vector3 countColour = white;
+    static constexpr Vector3 meterTopLeft{300, 70, 0};
+    static constexpr Vector3 restartButtonTopLeft{600, 50, 0};
+    static constexpr float restartButtonScale = 0.7f;
+
+    // The overlays' one large line: the countdown's, "LEVEL COMPLETE!!" and the congratulations, each
+    // at its own left edge on the same row.
+    static constexpr float overlayScale = 1.2f;
+    static constexpr Vector3 overlayColour = magenta;
+    static constexpr Vector3 countdownLineTopLeft{200, 300, 0};
+    static constexpr Vector3 levelCompleteTopLeft{270, 300, 0};
+    static constexpr Vector3 congratulationsTopLeft{20, 300, 0};
+    // OUT OF PARTICLES, on a card of its own where the countdown line stood.
+    static constexpr float outOfParticlesTop = countdownLineTopLeft.y;
+    static constexpr float outOfParticlesScale = overlayScale;
+    static constexpr Vector3 outOfParticlesColour = magenta;
+
+    // The countdown's caption (its place and scales are the level caption's own): the level's title in
+    // the menu's title colour, its hint in white, on a card that stays this far above the countdown line.
+    static constexpr float captionClearance = 15;
+    static constexpr Vector3 captionTitleColour = magenta;
+    static constexpr Vector3 captionHintColour = white;
+};
