@@ -51,7 +51,7 @@ public:
     // waits out the frame. False once the window has been closed.
     bool runFrame();
     // Enlarges the drawn picture to the window, if it is larger, and shows it: by swapping the buffers,
-    // or on a software renderer by flushing the front buffer that the frame was drawn into.
+    // or on a software renderer by finishing the front buffer that the frame was drawn into.
     void present();
     // Destroys Core and shuts SDL down.
     void tearDown();
