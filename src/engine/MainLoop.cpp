@@ -37,6 +37,17 @@ bool fellBackOnInvisibleVideo()
     return invisible && !std::getenv("SDL_VIDEODRIVER");
 }
 
+// Mesa's renderers that draw with the processor, by the name they give.
+bool isSoftwareRenderer(const char* renderer)
+{
+    if (!renderer)
+        return false;
+    for (const char* name : {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"})
+        if (std::strstr(renderer, name))
+            return true;
+    return false;
+}
+
 // SDL takes an icon only before it opens the window.
 void setWindowIcon()
 {
@@ -89,7 +100,7 @@ MainLoop::StartUp MainLoop::startUp()
     if (pixelScale == 1)
         setenv("LP_NUM_THREADS", "1", 0);
     input.setPixelScale(pixelScale);
-    if (!openVideo(fullscreen, pixelScale))
+    if (!openVideoForRenderer(fullscreen))
         return reportStartUpFailure(std::string("cannot open the OpenGL window: ") + SDL_GetError());
     Core::instance()->init();
     setUpProjection();
@@ -127,6 +138,32 @@ void MainLoop::setUpProjection()
     glLoadIdentity();
     glOrtho(0, windowWidth, 0, windowHeight, -10, 10);
     glMatrixMode(GL_MODELVIEW);
+}
+
+bool MainLoop::openVideoForRenderer(bool fullscreen)
+{
+    if (!openVideo(fullscreen, pixelScale))
+        return false;
+    // Which renderer draws is known only once a window is open. A software renderer in a window paid
+    // about a third of a frame in play for showing it: SDL draws windows through a buffer of its own,
+    // copied onto the back buffer with a shader at every swap, and the swap copies again. So the window
+    // is opened once more without SDL's buffer, before anything is loaded into it, and frames are drawn
+    // into its front buffer and shown by glFinish, which sends each one whole (a mere flush let frames
+    // pile up unfinished: memory grew by 170 MiB). Full screen keeps SDL's buffer, since SDL may need it
+    // to fit the picture to the screen, and every GPU keeps the swap.
+    if (fullscreen || !isSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER))))
+        return true;
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_InitSubSystem(SDL_INIT_VIDEO);
+    setGlAttributes();
+    if (!openVideo(fullscreen, pixelScale))
+        return false;
+    drawsIntoFront = true;
+    glDrawBuffer(GL_FRONT);
+    // The enlarged window and the kept background copy the frame from where it was drawn.
+    glReadBuffer(GL_FRONT);
+    return true;
 }
 
 bool MainLoop::runFrame()
@@ -182,7 +219,10 @@ void MainLoop::present()
         frame.put();
         glViewport(0, 0, windowWidth, windowHeight);
     }
-    SDL_GL_SwapBuffers();
+    if (drawsIntoFront)
+        glFinish();
+    else
+        SDL_GL_SwapBuffers();
 }
 
 void MainLoop::tearDown()

@@ -48,6 +48,9 @@ public:
     // One frame: takes SDL's pending input, posts at most one input event, updates Core, draws and
     // waits out the frame. False once the window has been closed.
     bool runFrame();
+    // Enlarges the drawn picture to the window, if it is larger, and shows it: by swapping the buffers,
+    // or on a software renderer by finishing the front buffer that the frame was drawn into.
+    void present();
     // Destroys Core and shuts SDL down.
     void tearDown();
 
@@ -56,13 +59,16 @@ private:
     // Draws and shows the frame, unless the window is hidden or the picture on screen is already the
     // frame's; the stars blink either way.
     void drawFrame();
-    // Enlarges the drawn picture to the window, if it is larger, and swaps the buffers.
-    void present();
+    // Opens the window as openVideo() does, and on a software renderer in a window opens it again to
+    // have frames drawn into its front buffer; false when SDL could not.
+    bool openVideoForRenderer(bool fullscreen);
 
     InputQueue input;
     // What the picture on screen depends on; unknown while the screen shows none of this game's frames.
     PictureLook shownLook;
     int pixelScale = 1;
+    // Frames are drawn into the front buffer and shown by a flush, instead of swapped in.
+    bool drawsIntoFront = false;
     // The frame, taken at the picture's size to be put back enlarged.
     PixelCopy frame;
 };
