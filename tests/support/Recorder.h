@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-// A listener that writes "<name>:<event name>", such as "menu:MouseUp", into a shared log for every event it receives and can run an
-// extra action from inside its handler, to test what handlers may do during delivery.
+// A listener that writes "<name>:<event name>", such as "menu:MouseUp", into a shared log for every event it
+// receives and can run an extra action from inside its handler, to test what handlers may do during delivery.
 class Recorder : public EventListener
 {
 public:
