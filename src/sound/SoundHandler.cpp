@@ -23,12 +23,8 @@ void SoundHandler::playMusic(const std::string& name)
     stopMusic();
     CachedSound& entry = sounds[name];
     if (!entry.stream && !entry.effect)
-    {
         entry.stream = MusicStream::open(name, device.format());
-        if (entry.stream)
-            ++entry.creations;
-    }
-    startAsMusic(name, entry);
+    startAsMusic(entry);
 }
 
 void SoundHandler::playSound(const std::string& name)
@@ -38,7 +34,7 @@ void SoundHandler::playSound(const std::string& name)
     if (entry.stream)
     {
         stopMusic();
-        startAsMusic(name, entry);
+        startAsMusic(entry);
         return;
     }
     if (entry.effect && device.isOpen() && entry.effect->play() >= 0)
@@ -60,32 +56,10 @@ bool SoundHandler::isAudioOpen() const
     return device.isOpen();
 }
 
-bool SoundHandler::isCached(const std::string& name) const
-{
-    const CachedSound* entry = findEntry(name);
-    return entry && (entry->stream || entry->effect);
-}
-
-int SoundHandler::getCreationCount(const std::string& name) const
-{
-    const CachedSound* entry = findEntry(name);
-    return entry ? entry->creations : 0;
-}
-
 int SoundHandler::getPlaybackCount(const std::string& name) const
 {
     const CachedSound* entry = findEntry(name);
     return entry ? entry->playbacks : 0;
-}
-
-bool SoundHandler::isMusicPlaying() const
-{
-    return musicStream || (musicEffect && musicEffect->isPlayingOn(musicChannel));
-}
-
-const std::string& SoundHandler::getMusicName() const
-{
-    return musicName;
 }
 
 std::uint64_t SoundHandler::getMusicFramesPlayed() const
@@ -103,11 +77,9 @@ void SoundHandler::createEffectIfAbsent(const std::string& name, CachedSound& en
     if (entry.stream || entry.effect)
         return;
     entry.effect = SoundEffect::load(name, device.format());
-    if (entry.effect)
-        ++entry.creations;
 }
 
-void SoundHandler::startAsMusic(const std::string& name, CachedSound& entry)
+void SoundHandler::startAsMusic(CachedSound& entry)
 {
     if (!device.isOpen())
         return;
@@ -129,7 +101,6 @@ void SoundHandler::startAsMusic(const std::string& name, CachedSound& entry)
     {
         return;
     }
-    musicName = name;
     ++entry.playbacks;
 }
 
@@ -143,7 +114,6 @@ void SoundHandler::stopMusic()
     musicStream = nullptr;
     musicEffect = nullptr;
     musicChannel = -1;
-    musicName.clear();
 }
 
 const SoundHandler::CachedSound* SoundHandler::findEntry(const std::string& name) const

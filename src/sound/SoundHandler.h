@@ -41,16 +41,8 @@ public:
     // For tests; none of these change what plays.
     // Whether a device, real or silent, is open.
     bool isAudioOpen() const;
-    // Whether the name holds a sound (a failed file holds none).
-    bool isCached(const std::string& name) const;
-    // How many times a sound was made from the file: once, however often it plays, unless it failed.
-    int getCreationCount(const std::string& name) const;
     // How many playbacks of the name were started, as music or as an effect.
     int getPlaybackCount(const std::string& name) const;
-    // Whether music plays now.
-    bool isMusicPlaying() const;
-    // The name of the music last started; empty when the last playMusic started none.
-    const std::string& getMusicName() const;
     // Frames the mixer has taken from the music stream since it last started; 0 without one.
     std::uint64_t getMusicFramesPlayed() const;
 
@@ -59,12 +51,11 @@ private:
     {
         std::unique_ptr<MusicStream> stream;
         std::unique_ptr<SoundEffect> effect;
-        int creations = 0;
         int playbacks = 0;
     };
 
     void createEffectIfAbsent(const std::string& name, CachedSound& entry);
-    void startAsMusic(const std::string& name, CachedSound& entry);
+    void startAsMusic(CachedSound& entry);
     void stopMusic();
     const CachedSound* findEntry(const std::string& name) const;
 
@@ -75,5 +66,4 @@ private:
     MusicStream* musicStream = nullptr;
     SoundEffect* musicEffect = nullptr;
     int musicChannel = -1;
-    std::string musicName;
 };

@@ -12,193 +12,92 @@ namespace
 {
 using Log = std::vector<std::string>;
 
-void post(EventManager& events, int type)
+// One manager and one log that all its recorders write into.
+class EventDelivery : public ::testing::Test
 {
-    Event event(type);
-    events.post(event);
-}
+protected:
+    Handle<Recorder> listen(const char* name, std::initializer_list<int> types)
+    {
+        Handle<Recorder> recorder(new Recorder(name, log));
+        for (int type : types)
+            events->addListener(recorder, type);
+        return recorder;
+    }
+    void post(int type)
+    {
+        Event event(type);
+        events->post(event);
+    }
 
-class CountedObject : public Object
-{
-public:
-    explicit CountedObject(int& counter) : destructions(counter) {}
-    ~CountedObject() override { ++destructions; }
-
-private:
-    int& destructions;
+    Log log;
+    Handle<EventManager> events = new EventManager();
 };
 } // namespace
 
-TEST(EventDelivery, IsFirstInFirstOutAcrossTypesAndInRegistrationOrderWithinOne)
+TEST_F(EventDelivery, IsFirstInFirstOutAndInRegistrationOrderAndHandlersPostBehindTheQueue)
 {
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> a(new Recorder("a", log));
-    Handle<Recorder> b(new Recorder("b", log));
-    events->addListener(b, Tick);
-    events->addListener(a, Tick);
-    events->addListener(a, KeyUp);
-    events->addListener(a, MouseUp);
+    ManualClock clock(4321);
+    Handle<Recorder> b = listen("b", {Tick});
+    Handle<Recorder> a = listen("a", {Tick, KeyUp, MouseUp, ButtonClicked});
+    a->onEvent(
+        [&](Event& event)
+        {
+            // Posting stamps the tick count and clears any target.
+            EXPECT_EQ(event.time, 4321u);
+            EXPECT_FALSE(event.getTarget());
+            if (event.type == MouseUp)
+                post(ButtonClicked);
+        });
 
-    post(*events, MouseUp);
-    post(*events, KeyDown);
-    post(*events, Tick);
-    post(*events, KeyUp);
+    Event targeted(MouseUp);
+    targeted.setTarget(b);
+    events->post(targeted);
+    post(KeyDown);
+    post(Tick);
+    post(KeyUp);
     events->dispatchAll();
 
     // Nobody listens for KeyDown: it is simply dropped.
-    EXPECT_EQ(log, (Log{"a:MouseUp", "b:Tick", "a:Tick", "a:KeyUp"}));
+    EXPECT_EQ(log, (Log{"a:MouseUp", "b:Tick", "a:Tick", "a:KeyUp", "a:ButtonClicked"}));
     EXPECT_FALSE(events->hasQueuedEvents());
 }
 
-TEST(EventDelivery, AnEventPostedByAHandlerComesAfterThoseAlreadyQueued)
+TEST_F(EventDelivery, ListenersTakenOutDuringTheWalkAreSkippedAndThoseAddedAreReached)
 {
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> recorder(new Recorder("r", log));
-    events->addListener(recorder, Tick);
-    events->addListener(recorder, KeyDown);
-    events->addListener(recorder, ButtonClicked);
-    recorder->onEvent(
-        [&](Event& event)
-        {
-            if (event.type == Tick)
-                post(*events, ButtonClicked);
-        });
-
-    post(*events, Tick);
-    post(*events, KeyDown);
-    events->dispatchAll();
-
-    EXPECT_EQ(log, (Log{"r:Tick", "r:KeyDown", "r:ButtonClicked"}));
-}
-
-TEST(EventDelivery, AListenerAddedDuringTheWalkIsReachedInTheSameWalk)
-{
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> first(new Recorder("first", log));
+    Handle<Recorder> first = listen("first", {Tick});
+    Handle<Recorder> second = listen("second", {Tick});
+    Handle<Recorder> third = listen("third", {Tick});
     Handle<Recorder> late(new Recorder("late", log));
-    events->addListener(first, Tick);
     first->onEvent(
         [&](Event&)
         {
-            if (late->received() == 0)
-                events->addListener(late, Tick);
+            events->removeListener(first, Tick);
+            events->removeListener(second, Tick);
+            events->addListener(late, Tick);
         });
 
-    post(*events, Tick);
+    post(Tick);
+    post(Tick);
     events->dispatchAll();
 
-    EXPECT_EQ(log, (Log{"first:Tick", "late:Tick"}));
+    EXPECT_EQ(log, (Log{"first:Tick", "third:Tick", "late:Tick", "third:Tick", "late:Tick"}));
+    EXPECT_EQ(second->getRefCount(), 1) << "the registry let go of a listener it no longer calls";
 }
 
-TEST(EventDelivery, AListenerTakenOutBeforeItsTurnIsSkipped)
+TEST_F(EventDelivery, QueuedObjectsAndListenersAreHeldUntilDeliveredOrTheManagerGoes)
 {
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> first(new Recorder("first", log));
-    Handle<Recorder> second(new Recorder("second", log));
-    Handle<Recorder> third(new Recorder("third", log));
-    events->addListener(first, Tick);
-    events->addListener(second, Tick);
-    events->addListener(third, Tick);
-    first->onEvent([&](Event&) { events->removeListener(second, Tick); });
-
-    post(*events, Tick);
-    post(*events, Tick);
-    events->dispatchAll();
-
-    EXPECT_EQ(log, (Log{"first:Tick", "third:Tick", "first:Tick", "third:Tick"}));
-    EXPECT_EQ(second->getRefCount(), 1);
-}
-
-TEST(EventDelivery, AListenerThatTakesItselfOutMidWalkLetsTheWalkGoOn)
-{
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> quitter(new Recorder("quitter", log));
-    Handle<Recorder> next(new Recorder("next", log));
-    events->addListener(quitter, Tick);
-    events->addListener(next, Tick);
-    quitter->onEvent([&](Event&) { events->removeListener(quitter, Tick); });
-
-    post(*events, Tick);
-    post(*events, Tick);
-    events->dispatchAll();
-
-    EXPECT_EQ(log, (Log{"quitter:Tick", "next:Tick", "next:Tick"}));
-}
-
-TEST(EventRegistration, ADoubleRegistrationGetsTwoCallsAndOneRemovalTakesBoth)
-{
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> twice(new Recorder("twice", log));
-    events->addListener(twice, Tick);
-    events->addListener(twice, Tick);
-    events->addListener(twice, MouseUp);
-
-    post(*events, Tick);
-    events->dispatchAll();
-    EXPECT_EQ(twice->received(), 2);
-
-    events->removeListener(twice, Tick);
-    post(*events, Tick);
-    post(*events, MouseUp);
-    events->dispatchAll();
-    EXPECT_EQ(log, (Log{"twice:Tick", "twice:Tick", "twice:MouseUp"}));
-}
-
-TEST(EventPosting, StampsTheTickCountAndEmptiesTheTarget)
-{
-    ManualClock clock(4321);
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> recorder(new Recorder("r", log));
-    events->addListener(recorder, KeyUp);
-    std::uint32_t seenTime = 0;
-    bool targetEmpty = false;
-    recorder->onEvent(
-        [&](Event& event)
-        {
-            seenTime = event.time;
-            targetEmpty = !event.getTarget();
-        });
-
-    Event event(KeyUp);
-    event.setTarget(recorder);
-    events->post(event);
-    events->dispatchAll();
-
-    EXPECT_EQ(seenTime, 4321u);
-    EXPECT_TRUE(targetEmpty);
-}
-
-TEST(EventPosting, QueuedEventsAndTheRegistryHoldTheirObjectsUntilDeliveredOrTheManagerGoes)
-{
-    int destructions = 0;
-    Log log;
-    Handle<EventManager> events(new EventManager());
-    Handle<Recorder> recorder(new Recorder("r", log));
-    events->addListener(recorder, Tick);
-    events->addListener(recorder, KeyUp);
-    EXPECT_EQ(recorder->getRefCount(), 3);
+    Handle<Recorder> carried = listen("carried", {Tick, KeyUp}); // held twice by the registry too
+    auto postCarrying = [&]
     {
         Event event(ProcessStopped);
-        event.addObject(new CountedObject(destructions));
+        event.addObject(carried);
         events->post(event);
-    }
-    EXPECT_EQ(destructions, 0);
+    };
+    postCarrying();
+    EXPECT_EQ(carried->getRefCount(), 4);
     events->dispatchAll();
-    EXPECT_EQ(destructions, 1);
-
-    {
-        Event event(ProcessStopped);
-        event.addObject(new CountedObject(destructions));
-        events->post(event);
-    }
+    EXPECT_EQ(carried->getRefCount(), 3);
+    postCarrying();
     events = nullptr;
-    EXPECT_EQ(destructions, 2);
-    EXPECT_EQ(recorder->getRefCount(), 1);
+    EXPECT_EQ(carried->getRefCount(), 1);
 }

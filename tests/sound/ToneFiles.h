@@ -1,25 +1,42 @@
 #pragma once
 
+#include "support/TempFolder.h"
+
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-class TempFolder;
-
-// Small MP3s made at test time: a stereo sine at 44100 Hz encoded with lame, as the game's own sound files
-// are made.
-struct Tone
-{
-    double seconds = 1.0;
-    double frequencyHz = 440.0;
-};
-
-// Amplitude of the tones, half of full scale.
+// Test tones: a stereo sine at 44100 Hz, made into an MP3 with lame as the game's own sound files are.
 constexpr double toneAmplitude = 16384.0;
 
 // The tone's 16-bit samples, interleaved, both channels the same.
-std::vector<std::int16_t> toneSamples(const Tone& tone);
+inline std::vector<std::int16_t> toneSamples(double seconds, double frequencyHz = 440)
+{
+    std::vector<std::int16_t> samples;
+    for (long frame = 0; frame < std::lround(seconds * 44100); ++frame)
+    {
+        const double phase = 2.0 * M_PI * frequencyHz * static_cast<double>(frame) / 44100;
+        samples.insert(samples.end(), 2,
+                       static_cast<std::int16_t>(std::lround(toneAmplitude * std::sin(phase))));
+    }
+    return samples;
+}
+
 // Encodes the tone to `name` (an .mp3) in the folder; returns its path. Throws when lame fails.
-std::string writeToneMp3(const TempFolder& folder, const std::string& name, const Tone& tone);
-// Reads 16-bit native-endian samples out of decoded bytes.
-std::vector<std::int16_t> asSamples(const std::vector<std::uint8_t>& bytes);
+inline std::string writeToneMp3(const TempFolder& folder, const std::string& name, double seconds,
+                                double frequencyHz = 440)
+{
+    // lame reads raw input as signed 16-bit little-endian stereo at 44.1 kHz: the samples as they lie in
+    // memory on the machines the game is built for.
+    const std::vector<std::int16_t> samples = toneSamples(seconds, frequencyHz);
+    const std::string raw = folder.write(
+        name + ".raw", std::string(reinterpret_cast<const char*>(samples.data()), samples.size() * 2));
+    const std::string mp3 = folder.file(name);
+    const std::string command = "lame --quiet -r -m j '" + raw + "' '" + mp3 + "' 2>'" + mp3 + ".log'";
+    if (std::system(command.c_str()) != 0)
+        throw std::runtime_error("lame failed: " + command);
+    return mp3;
+}

@@ -4,18 +4,11 @@
 
 ManualClock::ManualClock(std::uint32_t start) : current(start)
 {
-    platform::setTickCountSource(
-        [this]
-        {
-            ++reads;
-            return current;
-        });
+    platform::setTickCountSource([this] { return current; });
     platform::setSdlTicksSource([this] { return current; });
     platform::setSleeper(
         [this](std::uint32_t microseconds)
         {
-            ++sleeps;
-            microsecondsSlept += microseconds;
             microsecondsPending += microseconds;
             current += static_cast<std::uint32_t>(microsecondsPending / 1000);
             microsecondsPending %= 1000;
@@ -42,19 +35,4 @@ void ManualClock::set(std::uint32_t milliseconds)
 std::uint32_t ManualClock::now() const
 {
     return current;
-}
-
-std::uint64_t ManualClock::sleptMicroseconds() const
-{
-    return microsecondsSlept;
-}
-
-int ManualClock::sleepCount() const
-{
-    return sleeps;
-}
-
-int ManualClock::tickReads() const
-{
-    return reads;
 }

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 // Replaces the game's clocks with hand-driven ones for as long as it lives: the tick count and SDL's
-// counter both stand still until advance() moves them, and every sleep moves them by its length
-// (rounded up to whole milliseconds once enough microseconds have gathered).
+// counter both stand still until advance() or set() moves them, and every sleep moves them by its length
+// (in whole milliseconds once enough microseconds have gathered).
 class ManualClock
 {
 public:
@@ -17,16 +17,7 @@ public:
     void set(std::uint32_t milliseconds);
     std::uint32_t now() const;
 
-    // What the code under test slept, in microseconds, and how many times it asked to.
-    std::uint64_t sleptMicroseconds() const;
-    int sleepCount() const;
-    // How many times the tick count was read.
-    int tickReads() const;
-
 private:
     std::uint32_t current;
     std::uint64_t microsecondsPending = 0;
-    std::uint64_t microsecondsSlept = 0;
-    int sleeps = 0;
-    int reads = 0;
 };
