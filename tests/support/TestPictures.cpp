@@ -59,18 +59,4 @@ void writePalette(const std::string& path, int width, int height, Rgba first, Rg
     writeSamples<BYTE>(bitmap, path, [&](int x, int y) { return static_cast<BYTE>(index(x, y)); });
 }
 
-void writeGrey(const std::string& path, int width, int height, Samples samples, const PixelLevel& level)
-{
-    // A new 8-bit picture comes with the grey ramp as its palette, so FreeImage saves it as grey.
-    if (samples == Samples::Grey8)
-        writeSamples<BYTE>(FreeImage_AllocateT(FIT_BITMAP, width, height, 8), path,
-                           [&](int x, int y) { return static_cast<BYTE>(level(x, y) * 255 + 0.5); });
-    else if (samples == Samples::Grey16)
-        writeSamples<WORD>(FreeImage_AllocateT(FIT_UINT16, width, height), path,
-                           [&](int x, int y) { return static_cast<WORD>(level(x, y) * 65535 + 0.5); });
-    else
-        writeSamples<float>(FreeImage_AllocateT(FIT_FLOAT, width, height), path,
-                            [&](int x, int y) { return static_cast<float>(level(x, y)); });
-}
-
 } // namespace testpictures

@@ -27,13 +27,5 @@ void writeTrueColour(const std::string& path, int width, int height, int bitsPer
 // An 8-bit picture whose pixels, 0 or 1, index a palette of two colours.
 void writePalette(const std::string& path, int width, int height, Rgba first, Rgba second,
                   const PixelLevel& index);
-// A one-channel picture of 8 or 16 bits a sample (levels 0 to 1 spread over the range), or of floats.
-enum class Samples
-{
-    Grey8,
-    Grey16,
-    Float
-};
-void writeGrey(const std::string& path, int width, int height, Samples samples, const PixelLevel& level);
 
 } // namespace testpictures
