@@ -374,9 +374,11 @@ TEST_F(GameFlow, ContinueStartsTheSavedLevelAndTheLastLevelEndsTheGame)
 {
     const std::pair<const char*, const char*> saves[] = {{nullptr, "LEVEL 1 STARTING IN 2"},
                                                          {"3\n", "LEVEL 3 STARTING IN 2"},
+                                                         {"  12 and more", "LEVEL 12 STARTING IN 2"},
                                                          {"garbage", "LEVEL 1 STARTING IN 2"},
                                                          {"0", "LEVEL 1 STARTING IN 2"},
-                                                         {"-3\n", "LEVEL 1 STARTING IN 2"}};
+                                                         {"-3\n", "LEVEL 1 STARTING IN 2"},
+                                                         {"99999999999999999999", "LEVEL 1 STARTING IN 2"}};
     reachMenu();
     for (const auto& [saved, expected] : saves)
     {

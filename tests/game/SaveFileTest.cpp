@@ -29,24 +29,6 @@ protected:
 };
 } // namespace
 
-TEST(SaveFileText, ReadsTheLeadingNumberOrFallsBackToTheFirstLevel)
-{
-    const std::pair<std::string, int> saves[] = {{"3\n", 3},
-                                                 {"  12 and the rest", 12},
-                                                 {"1", 1},
-                                                 {"", 1},
-                                                 {"level 4", 1},
-                                                 {"0\n", 1},
-                                                 {"-7\n", 1},
-                                                 {"99999999999999999999", 1},
-                                                 {std::string("\x00\xff\x13", 3), 1}};
-    for (const auto& [text, level] : saves)
-    {
-        std::istringstream in(text);
-        EXPECT_EQ(SaveFile::parseLevel(in), level) << "'" << text << "'";
-    }
-}
-
 TEST_F(SaveFileOnDisk, AWriteGoesThroughAFreshFileAndAFailedOneLeavesTheOldSaveWhole)
 {
     EXPECT_EQ(SaveFile::readLevel(), 1) << "no save yet";

@@ -13,23 +13,6 @@ namespace
 {
 const GlWindow::Colour black{0, 0, 0};
 
-TEST(Font, CellsRunAlongBandsOfFortyPixelsFromTheTopAndLeftsAreTruncatedTowardZero)
-{
-    // Two cells fit across 36 pixels: cell 2 starts the second band down, cell 5 is the right one of the
-    // third.
-    const Font::GlyphCell second = Font::glyphCell(2, 36, 120);
-    EXPECT_FLOAT_EQ(0, second.s0);
-    EXPECT_FLOAT_EQ(0.5f, second.s1);
-    EXPECT_FLOAT_EQ(40.0f / 120, second.t0);
-    EXPECT_FLOAT_EQ(80.0f / 120, second.t1);
-    const Font::GlyphCell third = Font::glyphCell(5, 36, 120);
-    EXPECT_FLOAT_EQ(0.5f, third.s0);
-    EXPECT_FLOAT_EQ(0, third.t0);
-    // Offsets wrap by the picture's width even when it is no multiple of 18: cell 6 starts at 108.
-    EXPECT_FLOAT_EQ(0.08f, Font::glyphCell(6, 100, 80).s0);
-    EXPECT_EQ(-7, Font::glyphLeft(-20, 0.7f, 1)) << "-7.4 truncates toward zero";
-}
-
 using FontDrawing = Scene;
 
 TEST_F(FontDrawing, GlyphsShowTheirCellUprightAndASpaceLeavesItsCellEmpty)
