@@ -188,7 +188,7 @@ TEST_F(LevelLoading, ARecordCutShortIsKeptWithItsUnreadValuesZeroAndEndsTheReadi
 TEST_F(LevelLoading, TheCaptionIsTheRemarksFirstTitleAndHintAsTheFontDrawsThem)
 {
     load("GENERATOR 1 2 3 4 5 TITLE Outside\n//REMARKS\nA TITLE in prose\n"
-         "  TITLE\tFirst  light \nHINT It's a left-click, (\xC3\xA9) ok?\nTITLE Second\n");
+         "  TITLE\tFirst  light \nHINT It's a left-click, (\xC3\xA9) ok?\nTITLE Second\nHINT Second\n");
     const LevelCaption caption = LevelCaption::findIn(report.remarks);
     EXPECT_EQ(caption.getTitle(), "First  light");
     EXPECT_EQ(LevelCaption::drawable(caption.getTitle()), "FIRST LIGHT");
@@ -196,4 +196,5 @@ TEST_F(LevelLoading, TheCaptionIsTheRemarksFirstTitleAndHintAsTheFontDrawsThem)
     EXPECT_EQ(LevelCaption::lostCharacters(caption.getHint()), "'-(\xC3\xA9)");
     EXPECT_EQ(LevelCaption::wrap("AAA BBB CCCCCCCCC D", 7),
               (std::vector<std::string>{"AAA BBB", "CCCCCCC", "CC D"}));
+    EXPECT_EQ(LevelCaption::wrap("AAA BBBB", 7), (std::vector<std::string>{"AAA", "BBBB"}));
 }
