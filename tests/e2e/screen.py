@@ -1,6 +1,6 @@
 """Looks at the game's window as a player would, at play-field coordinates (x right, y up), and closes it
 as a window manager does. Usage: screen.py text SHOT FONT TEXT X Y SCALE R G B | count SHOT X0 Y0 X1 Y1
-R G B | same SHOT_A SHOT_B X0 Y0 X1 Y1 | centred SHOT PICTURE | tones SHOT | shrink SHOT SCALE OUT |
+R G B | same SHOT_A SHOT_B X0 Y0 X1 Y1 | centred SHOT PICTURE | shrink SHOT SCALE OUT |
 close WINDOW (see main)."""
 import ctypes
 import ctypes.util
@@ -90,7 +90,7 @@ def close(window):
 
 
 def main(command="", *args):
-    """Exits 0 when what is asked holds; count and tones print their counts."""
+    """Exits 0 when what is asked holds; count prints its count."""
     numbers = lambda values: [int(v) for v in values]  # noqa: E731
     # TEXT in the font picture FONT, its top-left corner at (X, Y), at SCALE, in the colour R G B.
     if command == "text" and len(args) == 9:
@@ -107,10 +107,6 @@ def main(command="", *args):
         top, left = 300 - picture.shape[0] // 2, 400 - picture.shape[1] // 2
         shown = shot[top : top + picture.shape[0], left : left + picture.shape[1]]
         return near(shown, picture).mean() >= 0.9
-    if command == "tones" and len(args) == 1:
-        grey = load(args[0]).mean(axis=2)
-        print((grey < 100).sum(), (grey > 200).sum())
-        return True
     if command == "shrink" and len(args) == 3:
         return shrink(args[0], int(args[1]), args[2])
     if command == "close" and len(args) == 1:

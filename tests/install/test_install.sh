@@ -69,8 +69,7 @@ done
 grep -m1 '<release ' "$metainfo" | grep -qF "version=\"$version\"" || fail "the newest release is not version $version"
 
 # --- a launcher that cannot find its installation says so, and a relative HOME is not used -----------
-mkdir -p "$WORK/lonely/bin" "$WORK/elsewhere"
-cp "$launcher" "$WORK/lonely/bin/lumora"
+mkdir -p "$WORK/lonely/bin" "$WORK/elsewhere" && cp "$launcher" "$WORK/lonely/bin/lumora"
 HOME=$WORK/lonely-home "$WORK/lonely/bin/lumora" >"$WORK/lonely.log" 2>&1 && fail "a launcher without the game ran"
 grep -q "^lumora: the game is missing" "$WORK/lonely.log" && [ ! -e "$WORK/lonely-home" ] ||
     fail "a launcher without the game said: $(cat "$WORK/lonely.log")"
@@ -96,7 +95,7 @@ play_started=$(date +%s%N)
 for ((i = 0; i < ${#hearts[@]}; i += 3)); do
     case ${hearts[i]} in light) button=1 ;; dark) button=3 ;; *) fail "the solution names a heart ${hearts[i]}" ;; esac
     wait_ns=$((play_started + (i / 3 + 1) * 1000000000 - $(date +%s%N)))
-    [ "$wait_ns" -gt 0 ] && sleep "$(printf '%d.%09d' $((wait_ns / 1000000000)) $((wait_ns % 1000000000)))"
+    [ "$wait_ns" -gt 0 ] && sleep "$(awk "BEGIN { print $wait_ns / 1e9 }")"
     click_at "${hearts[i + 1]}" "${hearts[i + 2]}" "$button"
 done
 # Level 2 begins, and the save is written, two seconds after "LEVEL COMPLETE!!".

@@ -30,28 +30,24 @@ json_is() { # a Python expression over the parsed output j
 
 printf 'GENERATOR 100 200 1.5 0 4\nGENERATOR 300 300 0 0 0\nGRAVBODY 700 500 10 0 ./graphics/moon.png 0.25\n' >flow.txt
 
-# --- simulate: one line of JSON; the first pass comes at the first step more than 50 ms after the first
-expect 0 simulate flow.txt
-json_is 'list(j) == ["ticks", "captured", "alive", "remaining", "bodies", "lightHearts", "darkHearts"]'
-json_is 'j == {"ticks": 0, "captured": 0, "alive": 0, "remaining": [4, 0], "bodies": 1, "lightHearts": 5, "darkHearts": 5}'
+# --- simulate: one line of JSON; the first pass comes at the first step more than 50 ms after the first;
+# a sixth light heart is refused; a light heart beside the flow's path swallows it, and nothing counts.
+while IFS='|' read -r wanted args; do
+    read -r -a words <<<"$args"
+    expect 0 simulate flow.txt "${words[@]}"
+    json_is "$wanted"
+done <<'CASES'
+list(j) == ["ticks", "captured", "alive", "remaining", "bodies", "lightHearts", "darkHearts"]|
+j == {"ticks": 0, "captured": 0, "alive": 0, "remaining": [4, 0], "bodies": 1, "lightHearts": 5, "darkHearts": 5}|
+j["ticks"] == 6 and j["alive"] == 0 and j["remaining"] == [4, 0]|--ticks 6
+j["alive"] == 1 and j["remaining"] == [3, 0] and j["particles"] == [["101.5", "200", "1.5", "0"]] and j["angles"] == ["1.75"]|--ticks 7 --dump
+j["alive"] == 0 and j["angles"] == ["1.75"]|--ticks=7 --tick-ms=8 --dump
+j["alive"] == 4 and j["remaining"] == [0, 0]|--ticks 200 --tick-ms 100
+j["bodies"] == 3 and j["lightHearts"] == 4 and j["darkHearts"] == 4 and j["angles"] == ["0", "0", "0"]|--heart light,100,210 --heart dark,-5,7 --dump
+j["bodies"] == 6 and j["lightHearts"] == 0 and j["darkHearts"] == 5|--heart light,1,1 --heart light,2,2 --heart light,3,3 --heart light,4,4 --heart light,5,5 --heart light,6,6
+j["alive"] == 0 and j["captured"] == 0 and j["remaining"] == [0, 0]|--heart light,130,200 --ticks 400
+CASES
 [ "$(printf '%s' "$out" | wc -l)" -eq 0 ] || fail "simulate prints more than one line"
-expect 0 simulate flow.txt --ticks 6
-json_is 'j["ticks"] == 6 and j["alive"] == 0 and j["remaining"] == [4, 0]'
-expect 0 simulate flow.txt --ticks 7 --dump
-json_is 'j["alive"] == 1 and j["remaining"] == [3, 0] and j["particles"] == [["101.5", "200", "1.5", "0"]] and j["angles"] == ["1.75"]'
-expect 0 simulate flow.txt --ticks=7 --tick-ms=8 --dump
-json_is 'j["alive"] == 0 and j["angles"] == ["1.75"]'
-expect 0 simulate flow.txt --ticks 200 --tick-ms 100
-json_is 'j["alive"] == 4 and j["remaining"] == [0, 0]'
-expect 0 simulate flow.txt --heart light,100,210 --heart dark,-5,7 --dump
-json_is 'j["bodies"] == 3 and j["lightHearts"] == 4 and j["darkHearts"] == 4 and j["angles"] == ["0", "0", "0"]'
-hearts=()
-for x in 1 2 3 4 5 6; do hearts+=(--heart "light,$x,$x"); done
-expect 0 simulate flow.txt "${hearts[@]}"
-json_is 'j["bodies"] == 6 and j["lightHearts"] == 0 and j["darkHearts"] == 5'
-# A light heart right beside the flow's path swallows it, and nothing counts.
-expect 0 simulate flow.txt --heart light,130,200 --ticks 400
-json_is 'j["alive"] == 0 and j["captured"] == 0 and j["remaining"] == [0, 0]'
 
 # --- usage errors: status 2, a word on standard error and nothing on standard output ----------------
 while IFS='|' read -r message args; do
