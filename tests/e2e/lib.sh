@@ -5,11 +5,8 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=${PYTHON:-/usr/bin/python3}
 GAME=${LUMORA_GAME:?LUMORA_GAME must name the game binary}
 WORK=$(mktemp -d /tmp/lumora-e2e-XXXXXX)
-SHOT=$WORK/shot.png
-FONT=$LUMORA_SOURCE_DIR/data/graphics/font.png
-MAGENTA="255 0 255"
-WHITE="255 255 255"
-GAME_PID= WINDOW=
+SHOT=$WORK/shot.png FONT=$LUMORA_SOURCE_DIR/data/graphics/font.png
+MAGENTA="255 0 255" WHITE="255 255 255" GAME_PID= WINDOW=
 # Window pixels per picture pixel: set it when the game runs enlarged.
 SCALE=1
 # No sound card, and no question unless a test asks for it.

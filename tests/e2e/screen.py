@@ -1,6 +1,6 @@
 """Looks at the game's window as a player would, at play-field coordinates (x right, y up), and closes it
 as a window manager does. Usage: screen.py text SHOT FONT TEXT X Y SCALE R G B | count SHOT X0 Y0 X1 Y1
-R G B | same SHOT_A SHOT_B X0 Y0 X1 Y1 | centred SHOT PICTURE | shrink SHOT SCALE OUT |
+R G B | same SHOT_A SHOT_B X0 Y0 X1 Y1 | centred PICTURE SHOT... | shrink SHOT SCALE OUT |
 close WINDOW (see main)."""
 import ctypes
 import ctypes.util
@@ -45,16 +45,9 @@ def text(shot, font_path, characters, x, y, scale, wanted):
         # whole pixel a glyph starts on.
         left = int(np.float32(GLYPH_WIDTH) * np.float32(scale) * np.float32(i) + np.float32(x))
         columns, rows = np.meshgrid(np.arange(left, int(left + width)), np.arange(int(y - height), y))
-        samples = np.stack(
-            [
-                cell[
-                    np.clip(((y - rows - 0.5) / scale + dv).astype(int), 0, GLYPH_HEIGHT - 1),
-                    np.clip(((columns + 0.5 - left) / scale + du).astype(int), 0, GLYPH_WIDTH - 1),
-                ]
-                for du in (-reach, 0, reach)
-                for dv in (-reach, 0, reach)
-            ]
-        )
+        u, v = (columns + 0.5 - left) / scale, (y - rows - 0.5) / scale
+        samples = np.stack([cell[np.clip((v + dv).astype(int), 0, GLYPH_HEIGHT - 1), np.clip((u + du).astype(int), 0, GLYPH_WIDTH - 1)]
+                            for du in (-reach, 0, reach) for dv in (-reach, 0, reach)])
         solid, clear = samples.min(axis=0) > 0.8, samples.max(axis=0) < 0.05
         in_colour = near(picture[FIELD_HEIGHT - 1 - rows, columns], wanted, 60)
         if solid.sum() and (solid & in_colour).sum() < 0.75 * solid.sum():
@@ -101,12 +94,12 @@ def main(command="", *args):
     if command == "same" and len(args) == 6:
         a, b = (box(load(shot), *numbers(args[2:])) for shot in args[:2])
         return (~near(a, b)).sum() <= 0.02 * a.shape[0] * a.shape[1]
-    # PICTURE shown centred, pixel for pixel.
-    if command == "centred" and len(args) == 2:
-        shot, picture = load(args[0]), load(args[1])
+    # PICTURE shown centred, pixel for pixel, on any of the SHOTs.
+    if command == "centred" and len(args) >= 2:
+        picture = load(args[0])
         top, left = 300 - picture.shape[0] // 2, 400 - picture.shape[1] // 2
-        shown = shot[top : top + picture.shape[0], left : left + picture.shape[1]]
-        return near(shown, picture).mean() >= 0.9
+        shown = [load(shot)[top : top + picture.shape[0], left : left + picture.shape[1]] for shot in args[1:]]
+        return max(near(pixels, picture).mean() for pixels in shown) >= 0.95
     if command == "shrink" and len(args) == 3:
         return shrink(args[0], int(args[1]), args[2])
     if command == "close" and len(args) == 1:
