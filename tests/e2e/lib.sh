@@ -7,10 +7,8 @@ GAME=${LUMORA_GAME:?LUMORA_GAME must name the game binary}
 WORK=$(mktemp -d /tmp/lumora-e2e-XXXXXX)
 SHOT=$WORK/shot.png FONT=$LUMORA_SOURCE_DIR/data/graphics/font.png
 MAGENTA="255 0 255" WHITE="255 255 255" GAME_PID= WINDOW=
-# Window pixels per picture pixel: set it when the game runs enlarged.
-SCALE=1
-# No sound card, and no question unless a test asks for it.
-export SDL_AUDIODRIVER=dummy LUMORA_FULLSCREEN=no
+SCALE=1 # window pixels per picture pixel: set it when the game runs enlarged
+export SDL_AUDIODRIVER=dummy LUMORA_FULLSCREEN=no # no sound card, and no question unless a test asks
 
 fail() {
     echo "FAIL: $*" >&2
@@ -25,15 +23,19 @@ fail() {
 trap '{ [ -n "$GAME_PID" ] && kill "$GAME_PID"; xargs kill <"$WORK/xvfb.pids"; wait; } 2>/dev/null; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
 
 # Starts an X server on a free display with the screen given (default 1024x768x24) and the further
-# arguments, and prints the display's name.
+# arguments, and prints the display's name. Servers started at the same moment by others may take the same
+# number: a display that does not answer is left for the next one.
 new_display() {
     local screen=${1:-1024x768x24} fdfile
-    fdfile=$(mktemp "$WORK/display-XXXXXX")
     shift
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$fdfile" >/dev/null 2>>"$WORK/xvfb.log" &
-    echo $! >>"$WORK/xvfb.pids"
-    for _ in $(seq 100); do [ -s "$fdfile" ] || sleep 0.05; done
-    [ -s "$fdfile" ] && echo ":$(head -n1 "$fdfile")"
+    for _ in 1 2 3; do
+        fdfile=$(mktemp "$WORK/display-XXXXXX")
+        Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$fdfile" >/dev/null 2>>"$WORK/xvfb.log" &
+        echo $! >>"$WORK/xvfb.pids"
+        for _ in $(seq 100); do [ -s "$fdfile" ] || sleep 0.05; done
+        xdpyinfo -display ":$(head -n1 "$fdfile")" >/dev/null 2>&1 && echo ":$(head -n1 "$fdfile")" && return 0
+    done
+    return 1
 }
 
 start_display() { DISPLAY=$(new_display "${1:-}") && export DISPLAY || fail "Xvfb did not start"; }
