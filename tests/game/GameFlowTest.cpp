@@ -2,8 +2,6 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
-#include "engine/Handle.h"
-#include "engine/Process.h"
 #include "engine/ProcessManager.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
@@ -39,10 +37,8 @@
 #include <fstream>
 #include <functional>
 #include <limits>
-#include <memory>
 #include <sstream>
-#include <string>
-#include <vector>
+#include <tuple>
 
 namespace
 {
@@ -183,18 +179,14 @@ protected:
                 found.push_back(typed);
         return found;
     }
-    // Every label's lines, in the order the interface draws them.
-    std::vector<std::string> labelTexts() const
-    {
-        std::vector<std::string> texts;
-        for (Label* label : widgets<Label>())
-            texts.insert(texts.end(), label->getLines().begin(), label->getLines().end());
-        return texts;
-    }
+    std::string label(std::size_t index) const { return widgets<Label>().at(index)->getText(); }
     bool onScreen(const std::string& text) const
     {
-        const std::vector<std::string> texts = labelTexts();
-        return std::find(texts.begin(), texts.end(), text) != texts.end();
+        for (Label* shown : widgets<Label>())
+            for (const std::string& line : shown->getLines())
+                if (line == text)
+                    return true;
+        return false;
     }
     bool buttonAt(int x, int y) const
     {
@@ -210,7 +202,6 @@ protected:
         return content.str();
     }
     Handle<World> world() const { return Core::instance()->getWorld(); }
-    std::size_t widgetCount() const { return Core::instance()->getInterface()->getWidgets().size(); }
 
     GlWindow window;
     ManualClock clock;
@@ -223,7 +214,7 @@ TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
 {
     const std::uint32_t start = clock.now();
     ASSERT_TRUE(showing<ProcessIntro>());
-    EXPECT_EQ(widgetCount(), 1u);
+    EXPECT_EQ(widgets<Widget>().size(), 1u);
     wait(1000);
     click(400, 300);
     key(KeyUp);
@@ -232,24 +223,23 @@ TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
 
     EXPECT_TRUE(onScreen("LUMORA"));
     EXPECT_EQ(world()->getBodies().size(), 1u) << "the background level";
-    // Centred: "NEW GAME" from (328, 400), "QUIT" from (364, 280); a corner pixel is on, one beyond is not.
-    const struct
-    {
-        int x, y;
-        bool on;
-    } corners[] = {{328, 400, true}, {471, 361, true},  {327, 400, false}, {364, 280, true},
-                   {435, 241, true}, {436, 260, false}, {292, 300, true}};
-    for (const auto& corner : corners)
-        EXPECT_EQ(static_cast<bool>(buttonAt(corner.x, corner.y)), corner.on) << corner.x << "," << corner.y;
+    // Centred: "NEW GAME" from (328, 400), "QUIT" down to (435, 241); one step beyond is off the button.
+    for (const auto& [x, y, on] : {std::tuple{328, 400, true},
+                                   {471, 361, true},
+                                   {327, 400, false},
+                                   {435, 241, true},
+                                   {436, 260, false},
+                                   {292, 300, true}})
+        EXPECT_EQ(buttonAt(x, y), on) << x << "," << y;
 
     clickButton(Instructions);
     EXPECT_FALSE(onScreen("LUMORA"));
     EXPECT_FALSE(buttonAt(buttonPoint(NewGame).x, buttonPoint(NewGame).y));
-    EXPECT_EQ(widgetCount(), 2u);
+    EXPECT_EQ(widgets<Widget>().size(), 2u);
     clickButton(Back);
     EXPECT_TRUE(onScreen("LUMORA"));
     EXPECT_FALSE(buttonAt(buttonPoint(Back).x, buttonPoint(Back).y));
-    EXPECT_EQ(widgetCount(), 6u);
+    EXPECT_EQ(widgets<Widget>().size(), 6u);
     clickButton(Quit);
     EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
     EXPECT_FALSE(CoreAccess::isRunning());
@@ -262,8 +252,8 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
     Core::instance()->getEventManager()->addListener(goals, LevelGoalReached);
     startFrom(NewGame);
     EXPECT_EQ(saveFile(), "") << "starting a level writes nothing";
-    EXPECT_EQ(labelTexts()[0], "5");
-    EXPECT_EQ(labelTexts()[1], "5");
+    EXPECT_EQ(label(0), "5");
+    EXPECT_EQ(label(1), "5");
 
     // The count steps once a second and a late frame makes only one step; the field stands still.
     click(200, 500);
@@ -296,8 +286,8 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
     EXPECT_EQ(light.position.y, 500);
     EXPECT_EQ(light.strength, LevelRules::heartPull);
     EXPECT_EQ(world()->getBodies()[2].strength, -LevelRules::heartPull);
-    EXPECT_EQ(labelTexts()[0], "4") << "light hearts left";
-    EXPECT_EQ(labelTexts()[1], "3") << "dark hearts left";
+    EXPECT_EQ(label(0), "4") << "light hearts left";
+    EXPECT_EQ(label(1), "3") << "dark hearts left";
 
     ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL COMPLETE!!"); }));
     EXPECT_EQ(world()->getCapturedCount(), 70);
@@ -334,8 +324,8 @@ TEST_F(GameFlow, RestartActsOnlyInPlayAndEscapeReleasedLeavesEveryPhase)
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
     EXPECT_EQ(world()->getBodies().size(), 1u);
     frame();
-    EXPECT_EQ(labelTexts()[0], "5");
-    EXPECT_EQ(labelTexts()[1], "5");
+    EXPECT_EQ(label(0), "5");
+    EXPECT_EQ(label(1), "5");
 
     // The goal reached in the frame of a restart belongs to the abandoned play phase.
     reachPlay();

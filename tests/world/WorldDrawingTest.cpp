@@ -52,25 +52,6 @@ protected:
 };
 } // namespace
 
-TEST_F(WorldDrawing, TheBackgroundCoversTheFieldAndTheStarsShineOnIt)
-{
-    world->load("./levels/missing.txt");
-    draw();
-    int background = 0;
-    for (int y = 0; y < 600; y += 7)
-        for (int x = 0; x < 800; x += 7)
-            background += near(window.pixel(x, y), backgroundBlue, 2) ? 1 : 0;
-    EXPECT_GT(background, 115 * 86 * 98 / 100);
-
-    // A star blinks dark in one frame out of 300.
-    int shining = 0;
-    for (const Particle& star : world->getStars())
-        shining += near(window.pixel(int(star.position.x), int(star.position.y)), Colour{153, 153, 153}, 2);
-    EXPECT_GE(shining, 95);
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-}
-
 TEST_F(WorldDrawing, ParticlesAreTranslucentTenUnitHeartsAtTheirPlaces)
 {
     ManualClock clock;
