@@ -58,6 +58,7 @@ done <<'CASES'
 cannot read the level file missing.txt|simulate missing.txt
 unknown option --frobnicate|simulate flow.txt --frobnicate
 --ticks needs a whole number|simulate flow.txt --ticks -1
+--ticks needs a whole number|simulate flow.txt --ticks 4294967297
 --ticks needs a value|simulate flow.txt --ticks
 --heart needs KIND,X,Y|simulate flow.txt --heart grey,1,2
 --heart needs KIND,X,Y|simulate flow.txt --heart light,1
