@@ -114,6 +114,8 @@ expect 0 check strange.txt -- "missing pictures: ./000" " ./graphics/loop.png"
 # --- curve and solve --------------------------------------------------------------------------------
 expect 1 curve solved.txt failing.txt -- "BREAK: failing.txt: its solution does not win"
 expect 2 curve solved.txt missing.txt
+shipped=$LUMORA_SOURCE_DIR/data/levels
+expect 1 curve "$shipped"/level{4,5,6,1}.txt -- "level1.txt: won by 29 single hearts after 18" "a rise of more than 2"
 printf '%s\n' "$easy" >open.txt
 expect 0 solve open.txt --trials 300 --seed 3 -- "reaches 70"
 line=$out
