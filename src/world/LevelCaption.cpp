@@ -49,8 +49,11 @@ std::string trimmed(const std::string& text)
 std::string firstWithText(const std::string& remarks, const char* keyword)
 {
     for (const std::string& text : remarkLines(remarks, keyword))
-        if (!trimmed(text).empty())
-            return trimmed(text);
+    {
+        std::string words = trimmed(text);
+        if (!words.empty())
+            return words;
+    }
     return std::string();
 }
 } // namespace
