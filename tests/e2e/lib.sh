@@ -23,17 +23,21 @@ fail() {
 trap '{ [ -n "$GAME_PID" ] && kill "$GAME_PID"; xargs kill <"$WORK/xvfb.pids"; wait; } 2>/dev/null; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
 
 # Starts an X server on a free display with the screen given (default 1024x768x24) and the further
-# arguments, and prints the display's name. Servers started at the same moment by others may take the same
-# number: a display that does not answer is left for the next one.
+# arguments, and prints the display's name. The number is a random high one, not the lowest free one that
+# the test before may have just given up: a server still letting go of its sockets took our clients once.
+# A display whose server died or does not answer is left for another number.
 new_display() {
-    local screen=${1:-1024x768x24} fdfile
+    local screen=${1:-1024x768x24} number pid
     shift
-    for _ in 1 2 3; do
-        fdfile=$(mktemp "$WORK/display-XXXXXX")
-        Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$fdfile" >/dev/null 2>>"$WORK/xvfb.log" &
-        echo $! >>"$WORK/xvfb.pids"
-        for _ in $(seq 100); do [ -s "$fdfile" ] || sleep 0.05; done
-        xdpyinfo -display ":$(head -n1 "$fdfile")" >/dev/null 2>&1 && echo ":$(head -n1 "$fdfile")" && return 0
+    for _ in 1 2 3 4 5; do
+        number=$((100 + RANDOM % 800))
+        [ -e "/tmp/.X$number-lock" ] && continue
+        Xvfb ":$number" -screen 0 "$screen" -nolisten tcp "$@" >/dev/null 2>>"$WORK/xvfb.log" &
+        pid=$!
+        echo "$pid" >>"$WORK/xvfb.pids"
+        for _ in $(seq 100); do xdpyinfo -display ":$number" >/dev/null 2>&1 && break; sleep 0.05; done
+        kill -0 "$pid" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1 && echo ":$number" && return 0
+        kill "$pid" 2>/dev/null
     done
     return 1
 }
