@@ -4,12 +4,10 @@
 #include "world/LevelReport.h"
 #include "world/World.h"
 
-#include <unistd.h>
+#include <sys/mman.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -20,39 +18,19 @@ constexpr int stepsPerInput = 12;
 // More than the emission interval, so that every step after the first emits.
 constexpr std::uint32_t millisecondsPerStep = 60;
 
-// The world reads levels from files only: each input is written to one temporary file, removed at exit.
-class InputFile
+// The world reads levels from files only: each input is written to one file that lives in memory.
+const std::string& inputFile()
 {
-public:
-    InputFile()
-    {
-        char pattern[] = "/tmp/lumora-fuzz-level-XXXXXX";
-        const int descriptor = mkstemp(pattern);
-        if (descriptor < 0)
-            std::abort();
-        close(descriptor);
-        path = pattern;
-    }
-    ~InputFile() { std::remove(path.c_str()); }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    const std::string& write(const std::uint8_t* data, std::size_t size) const
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        return path;
-    }
-
-private:
-    std::string path;
-};
+    static const std::string path = "/proc/self/fd/" + std::to_string(memfd_create("level", 0));
+    return path;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const InputFile input;
-    const std::string& path = input.write(data, size);
+    const std::string& path = inputFile();
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     std::uint32_t now = 0;
     platform::setTickCountSource([&now] { return now; });

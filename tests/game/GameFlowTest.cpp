@@ -32,12 +32,9 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <limits>
-#include <sstream>
 #include <tuple>
 
 namespace
@@ -107,12 +104,6 @@ protected:
     {
         ASSERT_TRUE(waitUntil([this] { return showing<ProcessMenu>(); }));
     }
-    void startFrom(int buttonId)
-    {
-        reachMenu();
-        clickButton(buttonId);
-        ASSERT_TRUE(showing<ProcessGame>());
-    }
     void reachPlay()
     {
         ASSERT_TRUE(waitUntil([this] { return inPhase<ProcessPlay>(); }, 4000));
@@ -124,14 +115,11 @@ protected:
     }
 
     // Input at a field point (y up), handed over in window pixels (y down) as SDL gives it; a frame each.
-    void mouse(int type, int x, int y, int button = SDL_BUTTON_LEFT)
-    {
-        post(type, {x, PlayField::yFromWindow(y), button}, type == MouseMove ? 2 : 3);
-    }
     void click(int x, int y, int button = SDL_BUTTON_LEFT)
     {
-        for (int type : {MouseMove, MouseDown, MouseUp})
-            mouse(type, x, y, button);
+        post(MouseMove, {x, PlayField::yFromWindow(y)});
+        post(MouseDown, {x, PlayField::yFromWindow(y), button});
+        post(MouseUp, {x, PlayField::yFromWindow(y), button});
     }
     void clickButton(int buttonId)
     {
@@ -139,36 +127,35 @@ protected:
         ASSERT_TRUE(buttonAt(point.x, point.y)) << "no button " << buttonId << " on screen";
         click(point.x, point.y);
     }
-    void key(int type, int keyCode = SDLK_ESCAPE) { post(type, {keyCode}, 1); }
-    void post(int type, std::initializer_list<int> parameters, std::size_t count)
+    void key(int type) { post(type, {SDLK_ESCAPE}); }
+    void post(int type, std::initializer_list<int> parameters)
     {
         Event event(type);
-        for (auto parameter = parameters.begin(); parameter != parameters.begin() + count; ++parameter)
-            event.addParameter(intToString(*parameter));
+        for (int parameter : parameters)
+            event.addParameter(intToString(parameter));
         Core::instance()->getEventManager()->post(event);
         frame();
     }
 
     // The newest screen under the root game process, and the game screen's newest phase.
+    static Handle<Process> newest(const Handle<Process>& parent)
+    {
+        return parent && !parent->getChildren().empty() ? parent->getChildren().back() : nullptr;
+    }
+    Handle<Process> screen() const
+    {
+        const auto top = CoreAccess::root()->getChildren();
+        return top.empty() ? nullptr : newest(top.front());
+    }
     template <typename T>
     bool showing() const
     {
-        const auto top = CoreAccess::root()->getChildren();
-        return !top.empty() && !top.front()->getChildren().empty() &&
-               dynamic_cast<T*>(top.front()->getChildren().back().get());
-    }
-    Handle<Process> phase() const
-    {
-        const auto top = CoreAccess::root()->getChildren();
-        if (top.empty() || top.front()->getChildren().empty())
-            return nullptr;
-        const auto phases = top.front()->getChildren().back()->getChildren();
-        return phases.empty() ? nullptr : phases.back();
+        return dynamic_cast<T*>(screen().get());
     }
     template <typename T>
     bool inPhase() const
     {
-        return dynamic_cast<T*>(phase().get()) != nullptr;
+        return dynamic_cast<T*>(newest(screen()).get());
     }
     template <typename T>
     std::vector<T*> widgets() const
@@ -195,12 +182,7 @@ protected:
                 return true;
         return false;
     }
-    std::string saveFile() const
-    {
-        std::stringstream content;
-        content << std::ifstream(folder.file("levels/save.txt")).rdbuf();
-        return content.str();
-    }
+    std::string saveFile() const { return folder.read("levels/save.txt"); }
     Handle<World> world() const { return Core::instance()->getWorld(); }
 
     GlWindow window;
@@ -214,7 +196,6 @@ TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
 {
     const std::uint32_t start = clock.now();
     ASSERT_TRUE(showing<ProcessIntro>());
-    EXPECT_EQ(widgets<Widget>().size(), 1u);
     wait(1000);
     click(400, 300);
     key(KeyUp);
@@ -228,20 +209,15 @@ TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
                                    {471, 361, true},
                                    {327, 400, false},
                                    {435, 241, true},
-                                   {436, 260, false},
-                                   {292, 300, true}})
+                                   {436, 260, false}})
         EXPECT_EQ(buttonAt(x, y), on) << x << "," << y;
 
     clickButton(Instructions);
     EXPECT_FALSE(onScreen("LUMORA"));
-    EXPECT_FALSE(buttonAt(buttonPoint(NewGame).x, buttonPoint(NewGame).y));
-    EXPECT_EQ(widgets<Widget>().size(), 2u);
+    EXPECT_EQ(widgets<Widget>().size(), 2u) << "the picture and BACK alone";
     clickButton(Back);
-    EXPECT_TRUE(onScreen("LUMORA"));
-    EXPECT_FALSE(buttonAt(buttonPoint(Back).x, buttonPoint(Back).y));
-    EXPECT_EQ(widgets<Widget>().size(), 6u);
+    EXPECT_EQ(widgets<Widget>().size(), 6u) << "the menu again, without BACK";
     clickButton(Quit);
-    EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
     EXPECT_FALSE(CoreAccess::isRunning());
 }
 
@@ -250,7 +226,8 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
     std::vector<std::string> log;
     Handle<Recorder> goals(new Recorder("goal", log));
     Core::instance()->getEventManager()->addListener(goals, LevelGoalReached);
-    startFrom(NewGame);
+    reachMenu();
+    clickButton(NewGame);
     EXPECT_EQ(saveFile(), "") << "starting a level writes nothing";
     EXPECT_EQ(label(0), "5");
     EXPECT_EQ(label(1), "5");
@@ -271,7 +248,6 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
     EXPECT_TRUE(world()->getParticles().empty());
     frame();
     EXPECT_TRUE(inPhase<ProcessPlay>());
-    EXPECT_FALSE(onScreen("LEVEL 1 STARTING IN 0"));
 
     // Left is light, right is dark, the middle button nothing; none on the bottom bar, just above it yes.
     click(200, 500);
@@ -291,7 +267,6 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
 
     ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL COMPLETE!!"); }));
     EXPECT_EQ(world()->getCapturedCount(), 70);
-    EXPECT_EQ(log, std::vector<std::string>{"goal:LevelGoalReached"});
     EXPECT_EQ(saveFile(), "2\n") << "saved at once, so that Escape now keeps the win";
     frame();
     EXPECT_FLOAT_EQ(widgets<Meter>().at(0)->value, 1);
@@ -299,43 +274,30 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
     wait(1900);
     EXPECT_EQ(world()->getBodies()[0].angle, angle) << "the field runs on after the goal";
     EXPECT_TRUE(onScreen("LEVEL COMPLETE!!"));
-    EXPECT_EQ(log.size(), 1u);
     ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 100));
-    EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
-    EXPECT_EQ(saveFile(), "2\n");
     EXPECT_EQ(world()->getCapturedCount(), 0);
-    EXPECT_EQ(world()->getGenerators()[0].remaining, 24);
+    EXPECT_EQ(log, std::vector<std::string>{"goal:LevelGoalReached"});
     Core::instance()->getEventManager()->removeListener(goals, LevelGoalReached);
 }
 
 TEST_F(GameFlow, RestartActsOnlyInPlayAndEscapeReleasedLeavesEveryPhase)
 {
-    startFrom(NewGame);
-    const Handle<Process> countdown = phase();
+    reachMenu();
+    clickButton(NewGame);
     wait(500);
     clickButton(RestartLevel);
-    EXPECT_TRUE(phase() == countdown) << "restart during the countdown";
+    wait(500);
+    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 1")) << "restart during the countdown";
     reachPlay();
     click(200, 500);
     click(600, 500, SDL_BUTTON_RIGHT);
     // The release over the button, on the bottom bar, places no heart; the restart loads the level again.
     clickButton(RestartLevel);
-    EXPECT_TRUE(inPhase<ProcessCountdown>());
     EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
     EXPECT_EQ(world()->getBodies().size(), 1u);
     frame();
     EXPECT_EQ(label(0), "5");
     EXPECT_EQ(label(1), "5");
-
-    // The goal reached in the frame of a restart belongs to the abandoned play phase.
-    reachPlay();
-    const SDL_Rect restart = buttonPoint(RestartLevel);
-    mouse(MouseMove, restart.x, restart.y);
-    mouse(MouseDown, restart.x, restart.y);
-    ASSERT_TRUE(waitUntil([this] { return world()->getCapturedCount() >= LevelRules::goal; }));
-    mouse(MouseUp, restart.x, restart.y);
-    EXPECT_TRUE(inPhase<ProcessCountdown>());
-    EXPECT_FALSE(onScreen("LEVEL COMPLETE!!"));
     reachLevelComplete();
     clickButton(RestartLevel);
     EXPECT_TRUE(inPhase<ProcessLevelUp>()) << "restart during level complete";

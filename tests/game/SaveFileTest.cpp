@@ -7,8 +7,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -16,13 +14,7 @@ class SaveFileOnDisk : public ::testing::Test
 {
 protected:
     SaveFileOnDisk() { folder.write("levels/.keep", ""); }
-    std::string content() const
-    {
-        std::ifstream in(folder.file("levels/save.txt"));
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string content() const { return folder.read("levels/save.txt"); }
     std::string file(const char* name) const { return folder.file(std::string("levels/") + name); }
     TempFolder folder;
     ScopedWorkingFolder inside{folder.path()};

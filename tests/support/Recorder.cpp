@@ -20,7 +20,6 @@ Recorder::Recorder(std::string recorderName, std::vector<std::string>& sharedLog
 
 void Recorder::handleEvent(Event& event)
 {
-    ++count;
     log.push_back(name + ":" + typeName(event.type));
     if (action)
         action(event);
@@ -29,9 +28,4 @@ void Recorder::handleEvent(Event& event)
 void Recorder::onEvent(std::function<void(Event&)> newAction)
 {
     action = std::move(newAction);
-}
-
-int Recorder::received() const
-{
-    return count;
 }

@@ -16,11 +16,9 @@ public:
 
     void handleEvent(Event& event) override;
     void onEvent(std::function<void(Event&)> action);
-    int received() const;
 
 private:
     std::string name;
     std::vector<std::string>& log;
     std::function<void(Event&)> action;
-    int count = 0;
 };

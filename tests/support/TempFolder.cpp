@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -35,6 +36,12 @@ std::string TempFolder::write(const std::string& name, const std::string& conten
     fs::create_directories(target.parent_path());
     std::ofstream(target, std::ios::binary) << content;
     return target.string();
+}
+
+std::string TempFolder::read(const std::string& name) const
+{
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 ScopedWorkingFolder::ScopedWorkingFolder(const std::string& folder) : previous(fs::current_path().string())

@@ -15,6 +15,8 @@ public:
     std::string file(const std::string& name) const;
     // Writes the bytes to a file inside, creating folders on the way; returns its path.
     std::string write(const std::string& name, const std::string& content) const;
+    // The bytes of a file inside; empty when there is none.
+    std::string read(const std::string& name) const;
 
 private:
     std::string root;

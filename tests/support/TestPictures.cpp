@@ -22,17 +22,6 @@ void saveAndFree(FIBITMAP* bitmap, const std::string& path)
         throw std::runtime_error("cannot write the test picture " + path);
 }
 
-template <typename Sample>
-void writeSamples(FIBITMAP* bitmap, const std::string& path, const std::function<Sample(int, int)>& sample)
-{
-    for (int y = 0; y < static_cast<int>(FreeImage_GetHeight(bitmap)); ++y)
-    {
-        auto* row = reinterpret_cast<Sample*>(FreeImage_GetScanLine(bitmap, rowFromBottom(bitmap, y)));
-        for (int x = 0; x < static_cast<int>(FreeImage_GetWidth(bitmap)); ++x)
-            row[x] = sample(x, y);
-    }
-    saveAndFree(bitmap, path);
-}
 } // namespace
 
 void writeTrueColour(const std::string& path, int width, int height, int bitsPerPixel,
@@ -56,7 +45,13 @@ void writePalette(const std::string& path, int width, int height, Rgba first, Rg
     RGBQUAD* palette = FreeImage_GetPalette(bitmap);
     palette[0] = RGBQUAD{first.blue, first.green, first.red, 0};
     palette[1] = RGBQUAD{second.blue, second.green, second.red, 0};
-    writeSamples<BYTE>(bitmap, path, [&](int x, int y) { return static_cast<BYTE>(index(x, y)); });
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            BYTE level = static_cast<BYTE>(index(x, y));
+            FreeImage_SetPixelIndex(bitmap, x, rowFromBottom(bitmap, y), &level);
+        }
+    saveAndFree(bitmap, path);
 }
 
 } // namespace testpictures
