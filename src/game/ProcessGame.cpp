@@ -68,7 +68,7 @@ void ProcessGame::handleEvent(Event& event)
             restartLevel();
         break;
     case LevelGoalReached:
-        goalReached(event);
+        goalReached();
         break;
     case Tick:
         refreshDisplay();
@@ -119,11 +119,11 @@ void ProcessGame::childStopped(const Handle<Object>& child)
         finished = true;
 }
 
-void ProcessGame::goalReached(const Event& reached)
+void ProcessGame::goalReached()
 {
-    // A restart or Escape handled earlier in the frame the goal was reached has abandoned that play
-    // phase: its goal no longer counts.
-    if (finished || !playing || reached.getObject() != play)
+    // The goal is delivered in the frame it was reached: a restart or Escape handled earlier in that
+    // frame has already abandoned the play phase, and its goal no longer counts.
+    if (finished || !playing)
         return;
     playing = false;
     saveWonLevel();

@@ -27,7 +27,7 @@ public:
 private:
     void buildDisplay();
     void childStopped(const Handle<Object>& child);
-    void goalReached(const Event& reached);
+    void goalReached();
     void saveWonLevel();
     void advanceLevel();
     void restartLevel();

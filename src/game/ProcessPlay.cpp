@@ -58,9 +58,7 @@ void ProcessPlay::checkGoal()
     // The goal is reported once: the process is reaped at the end of this delivery pass.
     if (finished || Core::instance()->getWorld()->getCapturedCount() < LevelRules::goal)
         return;
-    // The game screen tells this phase's goal from that of one it has already abandoned.
     Event reached(LevelGoalReached);
-    reached.addObject(this);
     Core::instance()->getEventManager()->post(reached);
     finished = true;
 }
