@@ -88,17 +88,16 @@ protected:
         clock.advance(milliseconds);
         Core::instance()->update();
     }
-    void wait(std::uint32_t milliseconds)
-    {
-        for (std::uint32_t waited = 0; waited < milliseconds; waited += frameMilliseconds)
-            frame();
-    }
     // Runs frames until the condition holds, for at most `milliseconds`; false if it never did.
     bool waitUntil(const std::function<bool()>& condition, std::uint32_t milliseconds = 20000)
     {
         for (std::uint32_t waited = 0; waited < milliseconds && !condition(); waited += frameMilliseconds)
             frame();
         return condition();
+    }
+    void wait(std::uint32_t milliseconds)
+    {
+        waitUntil([] { return false; }, milliseconds);
     }
     void reachMenu()
     {
