@@ -75,7 +75,6 @@ TEST_F(WorldDrawing, ParticlesAreTranslucentTenUnitHeartsAtTheirPlaces)
 TEST_F(WorldDrawing, ABodyIsTurnedClockwiseByItsAngle)
 {
     load("GRAVBODY 400 300 50 0 ./graphics/turned.png 90\n");
-
     for (int step = 0; step < 3; ++step)
         world->step();
     ASSERT_EQ(world->getBodies()[0].angle, 270);
