@@ -83,21 +83,3 @@ TEST_F(EventDelivery, ListenersTakenOutDuringTheWalkAreSkippedAndThoseAddedAreRe
     EXPECT_EQ(log, (Log{"first:Tick", "third:Tick", "late:Tick", "third:Tick", "late:Tick"}));
     EXPECT_EQ(second->getRefCount(), 1) << "the registry let go of a listener it no longer calls";
 }
-
-TEST_F(EventDelivery, QueuedObjectsAndListenersAreHeldUntilDeliveredOrTheManagerGoes)
-{
-    Handle<Recorder> carried = listen("carried", {Tick, KeyUp}); // held twice by the registry too
-    auto postCarrying = [&]
-    {
-        Event event(ProcessStopped);
-        event.addObject(carried);
-        events->post(event);
-    };
-    postCarrying();
-    EXPECT_EQ(carried->getRefCount(), 4);
-    events->dispatchAll();
-    EXPECT_EQ(carried->getRefCount(), 3);
-    postCarrying();
-    events = nullptr;
-    EXPECT_EQ(carried->getRefCount(), 1);
-}

@@ -90,16 +90,3 @@ TEST_F(ProcessTree, AFinishedProcessIsStoppedAfterItsDescendantsAndLivesUntilIts
                         "gone:grandchild", "gone:child", "gone:second child", "gone:finished"}));
     EXPECT_EQ(top->getChildren().size(), 1u) << "the sibling stays";
 }
-
-TEST_F(ProcessTree, TheRunEndsOnceTheTreeIsEmpty)
-{
-    Handle<LoggedProcess> last = make("last");
-    CoreAccess::root()->addChild(last);
-    CoreAccess::setRunning(true);
-    Core::instance()->update();
-    EXPECT_TRUE(CoreAccess::isRunning());
-
-    last->finish();
-    Core::instance()->update();
-    EXPECT_FALSE(CoreAccess::isRunning());
-}

@@ -29,39 +29,7 @@ std::vector<std::uint8_t> pull(MusicStream& stream, std::size_t frames)
 }
 } // namespace
 
-TEST(Mp3Decoder, DecodesExactlyTheEncodedFramesInPlaceAndIntoEveryMixerFormat)
-{
-    TempFolder folder;
-    const std::string file = writeToneMp3(folder, "second.mp3", 1.0);
-    // Without the gapless cut lame's delay and padding would add about 2000 frames and shift the tone. The
-    // encoded tone comes back with a mean error of about 3%; a shift of one frame makes it 5%.
-    const std::vector<std::uint8_t> decoded = decodeAll(file, mixerFormat);
-    std::vector<std::int16_t> samples(decoded.size() / 2);
-    std::memcpy(samples.data(), decoded.data(), decoded.size());
-    const std::vector<std::int16_t> original = toneSamples(1.0);
-    ASSERT_EQ(samples.size(), original.size());
-    double error = 0;
-    for (std::size_t i = 0; i < original.size(); ++i)
-        error += std::abs(samples[i] - original[i]);
-    EXPECT_LT(error / static_cast<double>(original.size()), 0.04 * toneAmplitude);
-
-    // mpg123 cannot decode to 12345 Hz itself, nor byte-swapped samples: SDL's converter takes over.
-    const std::uint16_t swapped = AUDIO_S16SYS == AUDIO_S16LSB ? AUDIO_S16MSB : AUDIO_S16LSB;
-    for (const PcmFormat& format :
-         {PcmFormat{48000, AUDIO_S16SYS, 1}, PcmFormat{12345, AUDIO_S16SYS, 2}, PcmFormat{44100, swapped, 2}})
-    {
-        std::vector<std::uint8_t> bytes = decodeAll(file, format);
-        const std::size_t frames = bytes.size() / static_cast<std::size_t>(format.bytesPerFrame());
-        EXPECT_NEAR(static_cast<double>(frames), format.rateHz, format.rateHz / 100.0) << format.rateHz;
-        if (format.sampleFormat != swapped)
-            continue;
-        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-            std::swap(bytes[i], bytes[i + 1]);
-        EXPECT_TRUE(bytes == decoded) << "byte-swapped samples";
-    }
-}
-
-TEST(MusicStream, LoopsWithoutAGapAtTheEncodedLengthAndRestartsFromTheFirstFrame)
+TEST(MusicStream, DecodesAndLoopsTheEncodedFramesWithoutAGapAndRestartsFromTheFirstFrame)
 {
     TempFolder folder;
     // A file much longer than the mixer's buffer, and one shorter, which loops within one call.
@@ -69,8 +37,19 @@ TEST(MusicStream, LoopsWithoutAGapAtTheEncodedLengthAndRestartsFromTheFirstFrame
     {
         SCOPED_TRACE(::testing::Message() << seconds << " s");
         const std::string file = writeToneMp3(folder, "loop.mp3", seconds);
+        // Without the gapless cut lame's delay and padding would add about 2000 frames and shift the tone.
+        // The encoded tone comes back with a mean error of about 3%; a shift of one frame makes it 5%.
         const std::vector<std::uint8_t> once = decodeAll(file, mixerFormat);
-        ASSERT_FALSE(once.empty());
+        const std::vector<std::int16_t> tone = toneSamples(seconds);
+        ASSERT_EQ(once.size(), tone.size() * 2);
+        double error = 0;
+        for (std::size_t i = 0; i < tone.size(); ++i)
+        {
+            std::int16_t sample;
+            std::memcpy(&sample, &once[2 * i], 2);
+            error += std::abs(sample - tone[i]);
+        }
+        EXPECT_LT(error / static_cast<double>(tone.size()), 0.04 * toneAmplitude);
 
         std::unique_ptr<MusicStream> stream = MusicStream::open(file, mixerFormat);
         ASSERT_TRUE(stream);

@@ -72,15 +72,9 @@ TEST_F(WorldDrawing, ParticlesAreTranslucentTenUnitHeartsAtTheirPlaces)
     }
 }
 
-TEST_F(WorldDrawing, ABodyIsDrawnUprightThenTurnedByItsAngle)
+TEST_F(WorldDrawing, ABodyIsTurnedClockwiseByItsAngle)
 {
     load("GRAVBODY 400 300 50 0 ./graphics/turned.png 90\n");
-    draw();
-    EXPECT_TRUE(near(window.pixel(400, 340), blue)) << "the top band is at the top";
-    EXPECT_TRUE(near(window.pixel(370, 300), red)) << "the left half is on the left";
-    EXPECT_TRUE(near(window.pixel(430, 300), green));
-    EXPECT_TRUE(near(window.pixel(400, 355), backgroundBlue, 2)) << "the square ends at the radius";
-
     for (int step = 0; step < 3; ++step)
         world->step();
     ASSERT_EQ(world->getBodies()[0].angle, 270);

@@ -1,4 +1,3 @@
-#include "engine/GameFiles.h"
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
 #include "world/LevelRules.h"
@@ -59,53 +58,6 @@ TEST_F(WorldStep, PassesComeMoreThanFiftyMillisecondsApartAcrossTheWrapAndEmitOn
     EXPECT_EQ(flowSize(), 3u);
     EXPECT_EQ(world.getGenerators()[0].remaining, 0);
     EXPECT_EQ(world.getGenerators()[3].remaining, -4);
-}
-
-TEST_F(WorldStep, TheEmissionTimerBelongsToTheProgramNotToALoadOrAWorld)
-{
-    load("GENERATOR 100 100 0 0 10");
-    world.step();
-    clock.advance(500);
-    load("GENERATOR 100 100 0 0 10");
-    world.step();
-    EXPECT_EQ(flowSize(), 1u) << "a new level's first pass may come at its first step";
-
-    World other;
-    other.load(folder.write("other.txt", "GENERATOR 1 1 0 0 5"));
-    clock.advance(30);
-    other.step();
-    EXPECT_EQ(other.getParticles().size(), 0u) << "only 30 ms since the pass of the other world";
-    clock.advance(21);
-    other.step();
-    EXPECT_EQ(other.getParticles().size(), 1u);
-}
-
-TEST_F(WorldStep, ParticlesMoveByTheOldVelocityThenArePulledAtTheirNewPlace)
-{
-    load("GENERATOR 100 100 2 0 1\nGRAVBODY 300 100 3 250 ./graphics/moon.png 0\n");
-    stepUntilFirstEmission();
-    ASSERT_EQ(flowSize(), 1u);
-    EXPECT_EQ(first().position.x, 102);
-    EXPECT_FLOAT_EQ(first().velocity.x, 2 + 250.0f / (198.0f * 198.0f)) << "strength / d^2 at x 102";
-    const float velocity = first().velocity.x;
-    stepAfter(10);
-    EXPECT_EQ(first().position.x, 102 + velocity);
-}
-
-TEST_F(WorldStep, PullsOfEqualBodiesCancelExactlyMidwayBetweenThem)
-{
-    load("GRAVBODY 300 200 10 250 ./graphics/planet.png 0\n"
-         "GENERATOR 400 200 0 0.5 1\n"
-         "GRAVBODY 500 200 10 250 ./graphics/planet.png 0\n");
-    stepUntilFirstEmission();
-    for (int step = 0; step < 20; ++step)
-    {
-        ASSERT_EQ(flowSize(), 1u);
-        ASSERT_EQ(first().position.x, 400) << "step " << step;
-        ASSERT_EQ(first().velocity.x, 0) << "step " << step;
-        stepAfter(10);
-    }
-    EXPECT_LT(first().velocity.y, 0.5f) << "both pull it back towards their line";
 }
 
 TEST_F(WorldStep, ParticlesBeyondTheFieldLimitsAreDroppedUncounted)
@@ -181,15 +133,7 @@ TEST_F(WorldStep, EachKindOfHeartHasASupplyOfFiveWithAClickUntilTheNextLoad)
     EXPECT_EQ(world.getLightHearts(), 0);
     EXPECT_EQ(world.getDarkHearts(), 0);
     EXPECT_EQ(clicks, 10);
-    const GravBody& light = world.getBodies()[1];
-    EXPECT_EQ(light.position.x, 100);
-    EXPECT_EQ(light.position.y, 500);
-    EXPECT_EQ(light.textureName, GameFiles::lightHeartPicture);
     EXPECT_EQ(world.getBodies()[5].position.x, 104) << "hearts stay in placing order";
-    EXPECT_EQ(world.getBodies()[10].textureName, GameFiles::darkHeartPicture);
-    world.placeHeart(50, 60, 7, 3, "./graphics/LIGHTHEART.png");
-    EXPECT_EQ(world.getBodies().size(), 12u) << "any other picture is a body without supply or click";
-    EXPECT_EQ(clicks, 10);
 
     stepUntilFirstEmission();
     for (int step = 0; step < 40; ++step)
