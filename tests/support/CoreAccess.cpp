@@ -14,11 +14,6 @@ bool CoreAccess::isRunning()
     return Core::instance()->running;
 }
 
-void CoreAccess::setRunning(bool running)
-{
-    Core::instance()->running = running;
-}
-
 void CoreAccess::setFont(Handle<Font> font)
 {
     Core::instance()->font = font;

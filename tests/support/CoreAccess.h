@@ -12,6 +12,5 @@ class CoreAccess
 public:
     static Handle<ProcessManager> root();
     static bool isRunning();
-    static void setRunning(bool running);
     static void setFont(Handle<Font> font);
 };
