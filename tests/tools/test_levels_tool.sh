@@ -13,8 +13,8 @@ expect() { # STATUS ARGS... [-- TEXT...]: the tool exits with STATUS, each TEXT 
     shift
     while [ $# -gt 0 ] && [ "$1" != -- ]; do args+=("$1") && shift; done
     shift
-    "$tool" "${args[@]}" >out 2>err
-    status=$? out=$(<out) err=$(<err)
+    "$tool" "${args[@]}" >"$work/out" 2>"$work/err"
+    status=$? out=$(<"$work/out") err=$(<"$work/err")
     [ "$status" -eq "$wanted" ] || fail "lumora-levels ${args[*]} exited $status, not $wanted: $out$err"
     for text; do [[ "$out$err" == *"$text"* ]] || fail "lumora-levels ${args[*]}: \"$text\" not in: $out$err"; done
 }
