@@ -5,6 +5,8 @@ E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=${PYTHON:-/usr/bin/python3} GAME=${LUMORA_GAME:?LUMORA_GAME must name the game binary}
 WORK=$(mktemp -d /tmp/lumora-e2e-XXXXXX) GAME_PID= WINDOW= SCALE=1 # window pixels per picture pixel
 export SDL_AUDIODRIVER=dummy LUMORA_FULLSCREEN=no # no sound card, and no question unless a test asks
+AS_PLAYER=() # as an ordinary player, who cannot write everywhere as root can
+[ "$(id -u)" -eq 0 ] && AS_PLAYER=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env)
 
 fail() {
     echo "FAIL: $*" >&2
@@ -14,9 +16,8 @@ fail() {
 }
 trap '{ [ -n "$GAME_PID" ] && kill "$GAME_PID"; xargs kill <"$WORK/xvfb.pids"; wait; } 2>/dev/null; [ -n "${KEEP_WORK:-}" ] || rm -rf "$WORK"' EXIT
 
-# Prints the name of a new X server's display (SCREEN, then Xvfb's arguments). The number is a random high
-# one: a server of the test before may still be letting go of a low one. It never resets, so a game
-# starting just as the last client leaves finds it answering.
+# Prints the display of a new X server (SCREEN, then Xvfb's arguments), on a random high number that no
+# server of the test before is still letting go of; it never resets, so a game starting finds it answering.
 new_display() {
     local number pid
     for _ in 1 2 3 4 5; do
@@ -71,9 +72,8 @@ expect_exit() { # STATUS SECONDS WHAT
 }
 close_game() { "$PYTHON" "$E2E_DIR/screen.py" close "$WINDOW" && expect_exit 0 10 "closing the window"; }
 
-# Pointer input at play-field coordinates (y up from the bottom of the 800x600 field). The pointer comes
-# from one pixel aside, so the game sees a motion even when it already rests there: a button lights up,
-# and so can be clicked, only after the pointer has moved over it.
+# Pointer input at play-field coordinates, from one pixel aside: a button lights up, and so can be clicked,
+# only after the pointer has moved over it.
 move_to() {
     xdotool mousemove --window "$WINDOW" $((($1 - 1) * SCALE)) $(((600 - $2) * SCALE))
     xdotool mousemove --window "$WINDOW" $(($1 * SCALE)) $(((600 - $2) * SCALE))

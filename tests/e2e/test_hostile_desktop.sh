@@ -1,8 +1,7 @@
 #!/bin/bash
-# The real binary on desktops and installations that are not the usual one: no display, a display without
-# OpenGL, the full-screen question answered with keys, the mouse and signals, a 3840x2160 desktop with its
-# enlarged window, class and icon, a game folder without pictures, sounds or levels, a level of a thousand
-# generators and a levels folder the player may not write to.
+# The real binary on unusual desktops and installations: no display, no OpenGL, the full-screen question
+# answered with keys, the mouse and signals, a 3840x2160 desktop and its enlarged window, class and icon, a
+# folder without pictures, sounds or levels, a thousand generators and a levels folder kept from writing.
 . "$(dirname "$0")/lib.sh"
 
 # Without a window the game ends at once with status 1, its own word one "lumora:" line, the last.
@@ -12,8 +11,7 @@ expect_no_window() { # DISPLAY WHAT
     [ "$(grep -c '^lumora:' "$WORK/game.log")" = 1 ] && tail -n1 "$WORK/game.log" | grep -q "^lumora: .*$2" ||
         fail "not one clear line about $2"
 }
-# Starts the game without an answer given in advance and answers its question with the xdotool command
-# given, "key Return" for instance.
+# Starts the game with its question unanswered and answers with the xdotool command given (key Return...).
 answer() {
     start_game "$WORK/game" env -u LUMORA_FULLSCREEN "$GAME"
     wait_window '*'
@@ -84,9 +82,8 @@ sleep 1
 click_at 400 260
 expect_exit 0 10 "QUIT without pictures, sounds and levels"
 
-# As a player who may not write the levels folder (root writes anywhere), at the usual size: a level is
-# won and the next begins without a save; its thousand motionless generators pile up particles, and
-# still Escape leads back to the menu within seconds.
+# As a player who may not write the levels folder, at the usual size: a level is won and the next begins
+# without a save; its thousand motionless generators pile up particles, and still Escape leads back.
 SCALE=1
 prepare_data
 rm -f "$WORK/game/levels/"*.txt
@@ -96,9 +93,7 @@ awk 'BEGIN { for (i = 0; i < 1000; i++) print "GENERATOR", 20 + i % 40 * 19, 100
 cp "$GAME" "$WORK/lumora"
 chmod -R a+rX "$WORK"
 chmod a-w "$WORK/game/levels"
-runner=()
-[ "$(id -u)" -eq 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env)
-start_game "$WORK/game" "${runner[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no LUMORA_SCALE=1 SDL_AUDIODRIVER=dummy "$WORK/lumora"
+start_game "$WORK/game" "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no LUMORA_SCALE=1 SDL_AUDIODRIVER=dummy "$WORK/lumora"
 wait_window
 see 5 "NEW GAME"
 click_at 400 380
