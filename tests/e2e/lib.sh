@@ -41,7 +41,6 @@ prepare_data() { rm -rf "$WORK/game" && cp -r "$LUMORA_SOURCE_DIR/data" "$WORK/g
 
 # Starts COMMAND... in FOLDER: by default the game, with GAME_ENVIRONMENT, settings only it should see.
 start_game() { # FOLDER [COMMAND...]
-    # shellcheck disable=SC2086
     (cd "$1" && if [ $# -gt 1 ]; then exec "${@:2}"; else exec env ${GAME_ENVIRONMENT:-} "$GAME"; fi) >"$WORK/game.log" 2>&1 &
     GAME_PID=$!
 }
@@ -52,7 +51,6 @@ wait_window() { # [SIZE]
     for _ in $(seq 200); do
         for WINDOW in $(xdotool search --onlyvisible --name '^Lumora$' 2>/dev/null); do
             size=$(xdotool getwindowgeometry "$WINDOW" 2>/dev/null | awk '/Geometry/ {print $2}')
-            # shellcheck disable=SC2053
             [[ -n $size && $size == $wanted ]] && return 0
         done
         kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared"
@@ -64,20 +62,16 @@ wait_window() { # [SIZE]
 # Waits up to SECONDS for the game to end with STATUS ("timeout" if it runs on); WHAT names the occasion.
 expect_exit() { # STATUS SECONDS WHAT
     local status=timeout
-    for _ in $(seq $(($2 * 20))); do
-        kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; status=$?; GAME_PID=; break; }
-        sleep 0.05
-    done
+    for _ in $(seq $(($2 * 20))); do kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05; done
+    kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; status=$?; GAME_PID=; }
     [ "$status" = "$1" ] || fail "$3: exit status $status, not $1"
 }
 close_game() { "$PYTHON" "$E2E_DIR/screen.py" close "$WINDOW" && expect_exit 0 10 "closing the window"; }
 
 # Pointer input at play-field coordinates, from one pixel aside: a button lights up, and so can be clicked,
 # only after the pointer has moved over it.
-move_to() {
-    xdotool mousemove --window "$WINDOW" $((($1 - 1) * SCALE)) $(((600 - $2) * SCALE))
-    xdotool mousemove --window "$WINDOW" $(($1 * SCALE)) $(((600 - $2) * SCALE))
-}
+move_to() { xdotool mousemove --window "$WINDOW" $((($1 - 1) * SCALE)) $(((600 - $2) * SCALE)) \
+    mousemove --window "$WINDOW" $(($1 * SCALE)) $(((600 - $2) * SCALE)); } # X Y
 click_at() { move_to "$1" "$2" && sleep 0.1 && xdotool click "${3:-1}"; } # X Y [BUTTON]
 press_key() { xdotool key --window "$WINDOW" "$1"; }
 

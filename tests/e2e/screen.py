@@ -5,7 +5,6 @@ see WINDOW SCALE SHOT SECONDS CHECK...: screenshots of the window until every CH
     changed=SHOT,X0,Y0,X1,Y1 or pixels=X0,Y0,X1,Y1,R,G,B,LEAST; "!" before a CHECK asks for its absence.
 close WINDOW: asks the window to close, as a window manager does."""
 import ctypes
-import ctypes.util
 import io
 import re
 import subprocess
@@ -24,24 +23,16 @@ PLACES = {"LUMORA": "319,500,1.5,magenta", "NEW GAME": "328,400,1", "CONTINUE": 
           "CONGRATULATIONS! YOU WON THE GAME!!": "20,300,1.2,magenta"}
 
 
-def load(path):
-    return np.asarray(Image.open(path).convert("RGB"), dtype=int)
-
-
-def box(picture, x0, y0, x1, y1):
-    return picture[600 - int(y1) : 600 - int(y0), int(x0) : int(x1)]
-
-
-def near(pixels, wanted, tolerance=40):
-    return (np.abs(pixels - np.array(wanted)) <= tolerance).all(axis=-1)
+load = lambda path: np.asarray(Image.open(path).convert("RGB"), dtype=int)  # noqa: E731
+box = lambda picture, x0, y0, x1, y1: picture[600 - int(y1) : 600 - int(y0), int(x0) : int(x1)]  # noqa: E731
+near = lambda pixels, wanted, tolerance=40: (np.abs(pixels - np.array(wanted)) <= tolerance).all(axis=-1)  # noqa: E731
 
 
 def text_problems(picture, characters, x, y, scale, colour="white"):
     x, y, scale, wanted, problems = int(x), int(y), float(scale), COLOURS[colour], []
-    width, height = GLYPH_WIDTH * scale, GLYPH_HEIGHT * scale
     # Sampling smooths a stroke's edge over about a screen pixel: a pixel is judged only when the glyph
-    # agrees all around it, that far out.
-    reach = 0.5 / scale
+    # agrees all around it, that far (reach) out.
+    width, height, reach = GLYPH_WIDTH * scale, GLYPH_HEIGHT * scale, 0.5 / scale
     for i, character in ((i, character) for i, character in enumerate(characters) if character in ALPHABET):
         offset = GLYPH_WIDTH * ALPHABET.index(character)
         top, first = GLYPH_HEIGHT * (offset // FONT.shape[1]), offset % FONT.shape[1]
@@ -108,14 +99,13 @@ def see(window, scale, path, seconds, *checks):
 
 
 def close(window):
-    xlib = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
     xlib.XOpenDisplay.restype = xlib.XInternAtom.restype = ctypes.c_void_p
     display = ctypes.c_void_p(xlib.XOpenDisplay(None))
     atom = lambda name: ctypes.c_ulong(xlib.XInternAtom(display, name, 0))  # noqa: E731
     # An XClientMessageEvent (type 33, format 32) inside the 24 longs of an XEvent.
     event = (ctypes.c_long * 24)(33, 0, 0, 0, int(window, 0), atom(b"WM_PROTOCOLS").value, 32, atom(b"WM_DELETE_WINDOW").value)
     xlib.XSendEvent(display, ctypes.c_ulong(int(window, 0)), 0, ctypes.c_long(0), event)
-    xlib.XFlush(display)
     xlib.XCloseDisplay(display)
     return True
 

@@ -15,14 +15,12 @@ expect_no_window() { # DISPLAY WHAT
 answer() {
     start_game "$WORK/game" env -u LUMORA_FULLSCREEN "$GAME"
     wait_window '*'
-    xdotool windowfocus "$WINDOW"
-    sleep 0.3
+    xdotool windowfocus "$WINDOW" && sleep 0.3
     [ $# -gt 0 ] && xdotool "$@"
 }
 # SDL tells a window from a full screen in its size hints: only the window has a maximum size.
 expect_window() { # FULLSCREEN(yes|no)
-    wait_window
-    sleep 0.3
+    wait_window && sleep 0.3
     xprop -id "$WINDOW" WM_NORMAL_HINTS | grep -q 'program specified maximum size' && shown=no || shown=yes
     [ "$shown" = "$1" ] || fail "full screen: $shown, not $1"
 }
@@ -76,9 +74,7 @@ xdotool mousemove $((X + WIDTH / 4)) $((Y + HEIGHT - 15)) click 1
 expect_window no
 sleep 2.5
 for place in "400 300" "736 30" "400 340"; do click_at $place; done
-sleep 1
-press_key Escape
-sleep 1
+sleep 1 && press_key Escape && sleep 1
 click_at 400 260
 expect_exit 0 10 "QUIT without pictures, sounds and levels"
 
@@ -90,11 +86,8 @@ rm -f "$WORK/game/levels/"*.txt
 cp "$E2E_DIR/levels/level2.txt" "$WORK/game/levels/level1.txt"
 awk 'BEGIN { for (i = 0; i < 1000; i++) print "GENERATOR", 20 + i % 40 * 19, 100 + int(i / 40) * 18, 0, 0, 100000 }' \
     >"$WORK/game/levels/level2.txt"
-cp "$GAME" "$WORK/lumora"
-chmod -R a+rX "$WORK"
-chmod a-w "$WORK/game/levels"
-start_game "$WORK/game" "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no LUMORA_SCALE=1 SDL_AUDIODRIVER=dummy "$WORK/lumora"
-wait_window
+cp "$GAME" "$WORK/lumora" && chmod -R a+rX "$WORK" && chmod a-w "$WORK/game/levels"
+start_game "$WORK/game" "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no LUMORA_SCALE=1 SDL_AUDIODRIVER=dummy "$WORK/lumora" && wait_window
 see 5 "NEW GAME"
 click_at 400 380
 see 12 "LEVEL COMPLETE!!"

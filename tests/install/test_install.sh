@@ -1,16 +1,14 @@
 #!/bin/bash
-# The game installed with `cmake --install` into a scratch prefix and used as on a desktop: the layout, the
-# desktop entry, the AppStream data and the icons; the launcher's working folders of links, for two users,
-# from the installation and once it has moved, and read-only; level 1 played with the clicks of the
-# solution in the installed level file, until the save lands in the user's folder.
+# The game installed with `cmake --install` into a scratch prefix and used as on a desktop: the layout, desktop
+# entry, AppStream data and icons; the launcher's working folders of links for two users, the installation
+# moved, and read-only; level 1 won from the installation with its recorded solution, saved in the user's folder.
 . "$(dirname "$0")/../e2e/lib.sh"
 BUILD=${LUMORA_BUILD_DIR:?LUMORA_BUILD_DIR must name the build folder} SOURCE=$LUMORA_SOURCE_DIR
 PREFIX=$WORK/prefix ID=io.github.lumora.lumora
 
 launch() { start_game "$WORK/elsewhere" "$@" && wait_window; } # COMMAND..., from a folder of its own
 snapshot() { find "$1" -mindepth 1 -printf '%P %y %s %T@ %l\n' | sort; } # kinds, sizes, times, link targets
-# The game runs in FOLDER, which links the installation's data under PREFIX, each level on its own; it
-# left the installation as it was.
+# The game runs in FOLDER, which links the installation's data under PREFIX, each level on its own.
 expect_working_folder() { # FOLDER PREFIX
     local data=$2/share/lumora level
     [ "$(readlink "/proc/$GAME_PID/cwd")" = "$1" ] || fail "the game runs in $(readlink "/proc/$GAME_PID/cwd"), not $1"
@@ -32,9 +30,8 @@ PREFIX=$(cd "$PREFIX" && pwd -P) && DATA=$PREFIX/share/lumora launcher=$PREFIX/b
 mkdir -p "$WORK/wanted/levels" "$WORK/elsewhere" && cp -r "$SOURCE"/data/{graphics,sounds} "$WORK/wanted" &&
     cp "$SOURCE"/data/levels/{bg,level*}.txt "$WORK/wanted/levels" && diff -r "$WORK/wanted" "$DATA" >&2 ||
     fail "share/lumora is not data/'s pictures, sounds and levels"
-for size in 48 256; do
-    [ "$(identify -format '%m %wx%h %[channels]' "$PREFIX/share/icons/hicolor/${size}x$size/apps/lumora.png")" = \
-        "PNG ${size}x$size srgba" ] || fail "no ${size}x$size RGBA icon"
+for size in 48x48 256x256; do
+    cmp "$SOURCE/packaging/icons/$size/lumora.png" "$PREFIX/share/icons/hicolor/$size/apps/lumora.png" || fail "no $size icon"
 done
 desktop=$PREFIX/share/applications/$ID.desktop metainfo=$PREFIX/share/metainfo/$ID.metainfo.xml
 desktop-file-validate "$desktop" >"$WORK/desktop.log" 2>&1 && [ ! -s "$WORK/desktop.log" ] ||
@@ -90,16 +87,14 @@ close_game
 expect_unchanged_install "$PREFIX"
 [ ! -e "$save.new" ] || fail "the save's temporary file was left behind"
 
-# --- the installation moved, XDG_DATA_HOME set, the launcher through a link in PATH: in a user's folder
-# with a save and a level of their own, links to a level no longer installed and into the old place ----
-moved=$WORK/moved
-mv "$PREFIX" "$moved"
+# --- moved, started through a link in PATH for a user with XDG_DATA_HOME, a save and a level of their own,
+# and links to a level no longer installed and into the installation's old place ----------------------
+moved=$WORK/moved && mv "$PREFIX" "$moved"
 snapshot "$moved" >"$WORK/install-state.txt"
 user_b=$WORK/xdg/lumora
 mkdir -p "$WORK/home-b" "$user_b/levels" "$WORK/path"
 ln -s "$moved/bin/lumora" "$WORK/path/lumora"
-printf '3\n' >"$user_b/levels/save.txt"
-printf 'GENERATOR 100 100 1 0 5\n' >"$user_b/levels/level77.txt"
+echo 3 >"$user_b/levels/save.txt" && echo "GENERATOR 100 100 1 0 5" >"$user_b/levels/level77.txt"
 ln -s "$moved/share/lumora/levels/level98.txt" "$user_b/levels/level98.txt"
 for name in levels/bg.txt graphics; do ln -s "$PREFIX/share/lumora/$name" "$user_b/$name"; done
 touch -d '2001-01-01' "$user_b/levels/save.txt" "$user_b/levels/level77.txt"
@@ -113,12 +108,10 @@ close_game
 expect_unchanged_install "$moved"
 
 # --- a read-only data home whose working folder links another installation is played as it stands ----
-read_only=$WORK/read-only/lumora
-mkdir -p "$read_only/levels"
+read_only=$WORK/read-only/lumora && mkdir -p "$read_only/levels"
 cp -r "$moved/share/lumora" "$WORK/other-install"
 for name in graphics sounds levels/bg.txt levels/level1.txt; do ln -s "$WORK/other-install/$name" "$read_only/$name"; done
-chmod -R a+rX "$WORK"
-chmod a-w "$read_only" "$read_only/levels"
+chmod -R a+rX "$WORK" && chmod a-w "$read_only" "$read_only/levels"
 read_only_state=$(find "$read_only" -printf '%P %l\n' | sort)
 launch "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$WORK/read-only" "$moved/bin/lumora"
 [ "$(readlink "/proc/$GAME_PID/cwd")" = "$read_only" ] || fail "the game does not run in the read-only folder"

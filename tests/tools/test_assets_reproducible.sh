@@ -1,7 +1,6 @@
 #!/bin/bash
-# Every picture, sound and icon made again into a scratch folder must be the committed file, byte for byte;
-# then the few facts the game's loaders rely on that a changed script could break with its output
-# committed alongside.
+# Every picture, sound and icon made again must be the committed file, byte for byte; then the few facts the
+# game's loaders rely on that a changed script could break with its output committed alongside.
 set -u
 data="${LUMORA_SOURCE_DIR:?}/data" scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -3,9 +3,8 @@
 # exit codes, each shipped level clean and won by its recorded solution, and the curve in playing order.
 set -u
 tool="${LUMORA_BUILD_DIR:?}/tools/lumora-levels" data="${LUMORA_SOURCE_DIR:?}/data"
-work=$(mktemp -d)
+work=$(mktemp -d) && cd "$work" || exit 2
 trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 2
 failures=0
 fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
 expect() { # STATUS ARGS... [-- TEXT...]: the tool exits with STATUS, each TEXT in its output
@@ -18,19 +17,16 @@ expect() { # STATUS ARGS... [-- TEXT...]: the tool exits with STATUS, each TEXT 
     [ "$status" -eq "$wanted" ] || fail "lumora-levels ${args[*]} exited $status, not $wanted: $out$err"
     for text; do [[ "$out$err" == *"$text"* ]] || fail "lumora-levels ${args[*]}: \"$text\" not in: $out$err"; done
 }
-json_is() { # a Python expression over the parsed output j
-    /usr/bin/python3 -c 'import json, sys; j = json.loads(sys.argv[1]); sys.exit(not eval(sys.argv[2]))' "$out" "$1" ||
-        fail "JSON $out does not satisfy $1"
-}
 
 printf 'GENERATOR 100 200 1.5 0 4\nGENERATOR 300 300 0 0 0\nGRAVBODY 700 500 10 0 ./graphics/moon.png 0.25\n' >flow.txt
 
-# --- simulate: one line of JSON; the first pass comes at the first step more than 50 ms after the first;
-# a sixth light heart is refused; a light heart beside the flow's path swallows it, and nothing counts.
+# --- simulate: one line of JSON, a Python expression over it as j; the first pass comes at the first step
+# more than 50 ms after the first; a sixth light heart is refused; a light heart beside the path swallows it.
 while IFS='|' read -r wanted args; do
     read -r -a words <<<"$args"
     expect 0 simulate flow.txt "${words[@]}"
-    json_is "$wanted"
+    /usr/bin/python3 -c 'import json, sys; j = json.loads(sys.argv[1]); sys.exit(not eval(sys.argv[2]))' "$out" "$wanted" ||
+        fail "JSON $out does not satisfy $wanted"
 done <<'CASES'
 list(j) == ["ticks", "captured", "alive", "remaining", "bodies", "lightHearts", "darkHearts"]|
 j == {"ticks": 0, "captured": 0, "alive": 0, "remaining": [4, 0], "bodies": 1, "lightHearts": 5, "darkHearts": 5}|
