@@ -4,6 +4,7 @@ set -u
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=${PYTHON:-/usr/bin/python3} GAME=${LUMORA_GAME:?LUMORA_GAME must name the game binary}
 WORK=$(mktemp -d /tmp/lumora-e2e-XXXXXX) GAME_PID= WINDOW= SCALE=1 # window pixels per picture pixel
+SHOT=$WORK/shot.png WHITE=white MAGENTA=magenta
 export SDL_AUDIODRIVER=dummy LUMORA_FULLSCREEN=no # no sound card, and no question unless a test asks
 AS_PLAYER=() # as an ordinary player, who cannot write everywhere as root can
 [ "$(id -u)" -eq 0 ] && AS_PLAYER=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env)
@@ -39,11 +40,10 @@ start_display() { DISPLAY=$(new_display "${1:-1024x768x24}") && export DISPLAY |
 # A copy of the game's data, without a save, as the game's working folder.
 prepare_data() { rm -rf "$WORK/game" && cp -r "$LUMORA_SOURCE_DIR/data" "$WORK/game" && rm -f "$WORK/game/levels/save.txt"; }
 
-# Starts COMMAND... in FOLDER: by default the game, with GAME_ENVIRONMENT, settings only it should see.
-start_game() { # FOLDER [COMMAND...]
-    (cd "$1" && if [ $# -gt 1 ]; then exec "${@:2}"; else exec env ${GAME_ENVIRONMENT:-} "$GAME"; fi) >"$WORK/game.log" 2>&1 &
-    GAME_PID=$!
-}
+run_in() { (cd "$1" && exec "${@:2}") >"$WORK/game.log" 2>&1 & GAME_PID=$!; } # FOLDER COMMAND...
+# Starts the game in its working folder; arguments are environment changes, as for env, and so are the
+# words of GAME_ENVIRONMENT (settings only the game should see, such as a sanitizer's).
+start_game() { run_in "$WORK/game" env "$@" ${GAME_ENVIRONMENT:-} "$GAME"; }
 
 # Waits for a visible window titled Lumora whose size matches SIZE (a pattern; 800x600 times SCALE if none).
 wait_window() { # [SIZE]
@@ -62,7 +62,7 @@ wait_window() { # [SIZE]
 # Waits up to SECONDS for the game to end with STATUS ("timeout" if it runs on); WHAT names the occasion.
 expect_exit() { # STATUS SECONDS WHAT
     local status=timeout
-    for _ in $(seq $(($2 * 20))); do kill -0 "$GAME_PID" 2>/dev/null && sleep 0.05; done
+    for _ in $(seq $(($2 * 20))); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.05; done
     kill -0 "$GAME_PID" 2>/dev/null || { wait "$GAME_PID"; status=$?; GAME_PID=; }
     [ "$status" = "$1" ] || fail "$3: exit status $status, not $1"
 }
@@ -75,5 +75,8 @@ move_to() { xdotool mousemove --window "$WINDOW" $((($1 - 1) * SCALE)) $(((600 -
 click_at() { move_to "$1" "$2" && sleep 0.1 && xdotool click "${3:-1}"; } # X Y [BUTTON]
 press_key() { xdotool key --window "$WINDOW" "$1"; }
 
-# Waits up to SECONDS for every CHECK to hold on the window's picture (see screen.py), kept in $WORK/shot.png.
-see() { "$PYTHON" "$E2E_DIR/screen.py" see "$WINDOW" "$SCALE" "$WORK/shot.png" "$@" >&2 || fail "not seen in $1 s: ${*:2}"; }
+# Waits up to SECONDS for every CHECK to hold on the window's picture (see screen.py), kept in SHOT.
+see() { "$PYTHON" "$E2E_DIR/screen.py" see "$WINDOW" "$SCALE" "$SHOT" "$@" >&2 || fail "not seen in $1 s: ${*:2}"; }
+screenshot() { "$PYTHON" "$E2E_DIR/screen.py" see "$WINDOW" "$SCALE" "$1" 0; } # FILE (tools/screenshots.sh, as below)
+wait_for_text() { see "$1" "$2|$3,$4,$5,$6"; } # SECONDS TEXT X Y SCALE COLOUR
+wait_for_text_gone() { see "$1" "!$2|$3,$4,$5,$6"; }

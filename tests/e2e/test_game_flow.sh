@@ -11,9 +11,8 @@ prepare_data
 # The menu's field is one planet clear of its words; level 1 runs dry about seven seconds into play, far
 # from the words read here; levels 2 and 3 are won by themselves in about two seconds.
 rm -f "$WORK"/game/levels/*.txt && cp "$E2E_DIR"/levels/*.txt "$WORK/game/levels/"
-cp "$E2E_DIR"/levels/level2.txt "$WORK/game/levels/level3.txt"
-echo 2 >"$WORK/game/levels/save.txt"
-start_game "$WORK/game" && wait_window
+cp "$E2E_DIR"/levels/level2.txt "$WORK/game/levels/level3.txt" && echo 2 >"$WORK/game/levels/save.txt"
+start_game && wait_window
 see 3 "centred=$WORK/game/graphics/logo.bmp"
 see 5 "NEW GAME" LUMORA QUIT
 move_to 400 380
@@ -28,7 +27,7 @@ see 2 "NEW GAME"
 click_at 400 380
 see 3 "LEVEL 1 STARTING IN" "5|$LIGHT" "5|$DARK" "RESTART LEVEL" "DRY RUN|337,575,1,magenta" "pixels=$SIGN,20" \
     "ITS A DRY RUN: THE FLOW PASSES THE PLANET AND LEAVES THE|47,535,0.7" "FIELD, SO RESTART.|287,507,0.7"
-cp "$WORK/shot.png" "$BEFORE"
+cp "$SHOT" "$BEFORE"
 # Play begins when the countdown's text has gone; the caption and the sign go with it, and nothing says
 # the level is lost while the flow runs.
 see 6 "!LEVEL 1 STARTING IN"

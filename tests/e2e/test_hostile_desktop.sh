@@ -6,17 +6,17 @@
 
 # Without a window the game ends at once with status 1, its own word one "lumora:" line, the last.
 expect_no_window() { # DISPLAY WHAT
-    start_game "$WORK/game" env -u DISPLAY ${1:+DISPLAY=$1} "$GAME"
+    start_game -u DISPLAY ${1:+DISPLAY=$1}
     expect_exit 1 5 "$2"
     [ "$(grep -c '^lumora:' "$WORK/game.log")" = 1 ] && tail -n1 "$WORK/game.log" | grep -q "^lumora: .*$2" ||
         fail "not one clear line about $2"
 }
 # Starts the game with its question unanswered and answers with the xdotool command given (key Return...).
 answer() {
-    start_game "$WORK/game" env -u LUMORA_FULLSCREEN "$GAME"
+    start_game -u LUMORA_FULLSCREEN
     wait_window '*'
     xdotool windowfocus "$WINDOW" && sleep 0.3
-    [ $# -gt 0 ] && xdotool "$@"
+    [ $# -eq 0 ] || xdotool "$@"
 }
 # SDL tells a window from a full screen in its size hints: only the window has a maximum size.
 expect_window() { # FULLSCREEN(yes|no)
@@ -41,8 +41,7 @@ close_game
 
 # Ctrl+C and SIGTERM give way to the question: the game ends at once, as after closing its window.
 for signal in INT TERM; do
-    answer
-    kill -s "$signal" "$GAME_PID"
+    answer && kill -s "$signal" "$GAME_PID"
     expect_exit 0 10 "SIG$signal during the question"
 done
 
@@ -60,7 +59,7 @@ see 2 "NEW GAME|328,400,1,magenta"
 click_at 400 380
 see 5 "RESTART LEVEL" "LEVEL 1 STARTING IN"
 see 8 "!LEVEL 1 STARTING IN"
-cp "$WORK/shot.png" "$WORK/before-heart.png"
+cp "$SHOT" "$WORK/before-heart.png"
 click_at 200 150 1
 see 5 "4|110,50,0.7" "changed=$WORK/before-heart.png,185,135,215,165"
 close_game
@@ -81,13 +80,12 @@ expect_exit 0 10 "QUIT without pictures, sounds and levels"
 # As a player who may not write the levels folder, at the usual size: a level is won and the next begins
 # without a save; its thousand motionless generators pile up particles, and still Escape leads back.
 SCALE=1
-prepare_data
-rm -f "$WORK/game/levels/"*.txt
-cp "$E2E_DIR/levels/level2.txt" "$WORK/game/levels/level1.txt"
+prepare_data && rm -f "$WORK/game/levels/"*.txt && cp "$E2E_DIR/levels/level2.txt" "$WORK/game/levels/level1.txt"
 awk 'BEGIN { for (i = 0; i < 1000; i++) print "GENERATOR", 20 + i % 40 * 19, 100 + int(i / 40) * 18, 0, 0, 100000 }' \
     >"$WORK/game/levels/level2.txt"
 cp "$GAME" "$WORK/lumora" && chmod -R a+rX "$WORK" && chmod a-w "$WORK/game/levels"
-start_game "$WORK/game" "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no LUMORA_SCALE=1 SDL_AUDIODRIVER=dummy "$WORK/lumora" && wait_window
+run_in "$WORK/game" "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no LUMORA_SCALE=1 SDL_AUDIODRIVER=dummy \
+    "$WORK/lumora" && wait_window
 see 5 "NEW GAME"
 click_at 400 380
 see 12 "LEVEL COMPLETE!!"
