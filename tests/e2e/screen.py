@@ -1,46 +1,42 @@
-"""Looks at the game's window as a player would, at play-field coordinates (x right, y up), and closes it
-as a window manager does. Usage: screen.py text SHOT FONT TEXT X Y SCALE R G B | count SHOT X0 Y0 X1 Y1
-R G B | same SHOT_A SHOT_B X0 Y0 X1 Y1 | centred PICTURE SHOT... | shrink SHOT SCALE OUT |
-close WINDOW (see main)."""
+"""Looks at the game's window as a player would, at play-field coordinates (x right, y up from the bottom).
+see WINDOW SCALE SHOT SECONDS CHECK...: screenshots of the window until every CHECK holds on one (one try
+    if SECONDS is 0), the last kept in SHOT; exits 1, saying why, if none did. A CHECK is TEXT|X,Y,SCALE[,COLOUR]
+    in the game's font, its top-left at (X, Y) (the game's fixed words know their place), centred=PICTURE,
+    changed=SHOT,X0,Y0,X1,Y1 or pixels=X0,Y0,X1,Y1,R,G,B,LEAST; "!" before a CHECK asks for its absence.
+close WINDOW: asks the window to close, as a window manager does."""
 import ctypes
-import ctypes.util
+import io
+import re
+import subprocess
 import sys
+import time
 
 import numpy as np
 from PIL import Image
 
-ALPHABET = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./"
-GLYPH_WIDTH, GLYPH_HEIGHT = 18, 40
-FIELD_HEIGHT = 600
+FONT = np.asarray(Image.open(sys.path[0] + "/../../data/graphics/font.png").convert("RGBA"))[:, :, 3] / 255
+ALPHABET, GLYPH_WIDTH, GLYPH_HEIGHT = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./", 18, 40
+COLOURS = {"white": (255, 255, 255), "magenta": (255, 0, 255)}
+PLACES = {"LUMORA": "319,500,1.5,magenta", "NEW GAME": "328,400,1", "CONTINUE": "328,360,1", "QUIT": "364,280,1",
+          "BACK": "700,50,1", "RESTART LEVEL": "600,50,0.7", "LEVEL [0-9]+ STARTING IN": "200,300,1.2,magenta",
+          "LEVEL COMPLETE!!": "270,300,1.2,magenta", "OUT OF PARTICLES: RESTART LEVEL": "65,300,1.2,magenta",
+          "CONGRATULATIONS! YOU WON THE GAME!!": "20,300,1.2,magenta"}
 
 
-def load(path):
-    return np.asarray(Image.open(path).convert("RGB"), dtype=int)
+load = lambda path: np.asarray(Image.open(path).convert("RGB"), dtype=int)  # noqa: E731
+box = lambda picture, x0, y0, x1, y1: picture[600 - int(y1) : 600 - int(y0), int(x0) : int(x1)]  # noqa: E731
+near = lambda pixels, wanted, tolerance=40: (np.abs(pixels - np.array(wanted)) <= tolerance).all(axis=-1)  # noqa: E731
 
 
-def box(picture, x0, y0, x1, y1):
-    """The play-field rectangle [x0, x1) x [y0, y1) (y up) of a window picture."""
-    return picture[FIELD_HEIGHT - y1 : FIELD_HEIGHT - y0, x0:x1]
-
-
-def near(pixels, wanted, tolerance=40):
-    return (np.abs(pixels - np.array(wanted)) <= tolerance).all(axis=-1)
-
-
-def text(shot, font_path, characters, x, y, scale, wanted):
-    picture = load(shot)
-    font = np.asarray(Image.open(font_path).convert("RGBA"))[:, :, 3] / 255
-    width, height = GLYPH_WIDTH * scale, GLYPH_HEIGHT * scale
+def text_problems(picture, characters, x, y, scale, colour="white"):
+    x, y, scale, wanted, problems = int(x), int(y), float(scale), COLOURS[colour], []
     # Sampling smooths a stroke's edge over about a screen pixel: a pixel is judged only when the glyph
-    # agrees all around it, that far out.
-    reach = 0.5 / scale
-    failures = []
-    for i, character in enumerate(characters):
-        if character not in ALPHABET:
-            continue
+    # agrees all around it, that far (reach) out.
+    width, height, reach = GLYPH_WIDTH * scale, GLYPH_HEIGHT * scale, 0.5 / scale
+    for i, character in ((i, character) for i, character in enumerate(characters) if character in ALPHABET):
         offset = GLYPH_WIDTH * ALPHABET.index(character)
-        top, first = GLYPH_HEIGHT * (offset // font.shape[1]), offset % font.shape[1]
-        cell = font[top : top + GLYPH_HEIGHT, first : first + GLYPH_WIDTH]
+        top, first = GLYPH_HEIGHT * (offset // FONT.shape[1]), offset % FONT.shape[1]
+        cell = FONT[top : top + GLYPH_HEIGHT, first : first + GLYPH_WIDTH]
         # In single precision, as the game computes it: at a scale such as 0.7 the last bit decides the
         # whole pixel a glyph starts on.
         left = int(np.float32(GLYPH_WIDTH) * np.float32(scale) * np.float32(i) + np.float32(x))
@@ -49,63 +45,71 @@ def text(shot, font_path, characters, x, y, scale, wanted):
         samples = np.stack([cell[np.clip((v + dv).astype(int), 0, GLYPH_HEIGHT - 1), np.clip((u + du).astype(int), 0, GLYPH_WIDTH - 1)]
                             for du in (-reach, 0, reach) for dv in (-reach, 0, reach)])
         solid, clear = samples.min(axis=0) > 0.8, samples.max(axis=0) < 0.05
-        in_colour = near(picture[FIELD_HEIGHT - 1 - rows, columns], wanted, 60)
-        if solid.sum() and (solid & in_colour).sum() < 0.75 * solid.sum():
-            failures.append(f"'{character}' at x {left}: {(solid & in_colour).sum()} of {solid.sum()} strokes in colour")
-        if clear.sum() and (clear & in_colour).sum() > 0.15 * clear.sum():
-            failures.append(f"'{character}' at x {left}: {(clear & in_colour).sum()} of {clear.sum()} gaps in colour")
-    if failures:
-        print(f"'{characters}' is not on screen as expected:", *failures, sep="\n  ")
-    return not failures
+        in_colour = near(picture[599 - rows, columns], wanted, 60)
+        strokes, gaps = (solid & in_colour).sum(), (clear & in_colour).sum()
+        if strokes < 0.75 * solid.sum() or gaps > 0.15 * clear.sum():
+            problems.append(f"'{character}' at x {left}: {strokes} of {solid.sum()} strokes, {gaps} of {clear.sum()} gaps in {colour}")
+    return problems
 
 
-def shrink(shot, scale, out):
-    blocks = load(shot).reshape(600, scale, 800, scale, 3)
+def problems(picture, check):
+    """What keeps the check from holding on the picture: nothing when it holds."""
+    if check.startswith("!"):
+        return [] if problems(picture, check[1:]) else [f"{check[1:]} is there"]
+    kind, _, values = check.partition("=")
+    if kind == "centred":
+        shown = load(values)
+        top, left = 300 - shown.shape[0] // 2, 400 - shown.shape[1] // 2
+        alike = near(picture[top : top + shown.shape[0], left : left + shown.shape[1]], shown).mean()
+        return [] if alike >= 0.95 else [f"{values} is not shown centred: {alike:.0%} alike"]
+    if kind == "changed":
+        other, *corners = values.split(",")
+        unlike = (~near(box(picture, *corners), box(load(other), *corners))).mean()
+        return [] if unlike > 0.02 else [f"the box {corners} is as on {other}"]
+    if kind == "pixels":
+        *corners, r, g, b, least = (int(value) for value in values.split(","))
+        count = near(box(picture, *corners), (r, g, b), 50).sum()
+        return [] if count >= least else [f"{count} pixels of {r} {g} {b} in {corners}, not {least}"]
+    text, _, place = check.partition("|")
+    place = place or next((where for words, where in PLACES.items() if re.fullmatch(words, text)), None)
+    found = text_problems(picture, text, *place.split(","))
+    return [f"'{text}' is not on screen as expected:", *found] if found else []
+
+
+def screenshot(window, scale):
+    """The window's picture at 800x600: an enlarged window must show each pixel as a square of one colour."""
+    shot = subprocess.run(["import", "-window", window, "png:-"], capture_output=True, check=True).stdout
+    blocks = np.asarray(Image.open(io.BytesIO(shot)).convert("RGB")).reshape(600, scale, 800, scale, 3)
     corner = blocks[:, :1, :, :1, :]
     if not (blocks == corner).all():
-        print(f"{(blocks != corner).any(axis=(1, 3, 4)).sum()} blocks of {scale}x{scale} are not of one colour")
-        return False
-    Image.fromarray(corner.reshape(600, 800, 3).astype(np.uint8)).save(out)
-    return True
+        sys.exit(f"{(blocks != corner).any(axis=(1, 3, 4)).sum()} blocks of {scale}x{scale} are not of one colour")
+    return corner.reshape(600, 800, 3).astype(int)
+
+
+def see(window, scale, path, seconds, *checks):
+    deadline = time.monotonic() + float(seconds)
+    while True:
+        picture = screenshot(window, int(scale))
+        found = [problem for check in checks for problem in problems(picture, check)]
+        if not found or time.monotonic() > deadline:
+            Image.fromarray(picture.astype(np.uint8)).save(path)
+            print(*found, sep="\n", end="\n" if found else "")
+            return not found
+        time.sleep(0.1)
 
 
 def close(window):
-    xlib = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+    xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
     xlib.XOpenDisplay.restype = xlib.XInternAtom.restype = ctypes.c_void_p
     display = ctypes.c_void_p(xlib.XOpenDisplay(None))
     atom = lambda name: ctypes.c_ulong(xlib.XInternAtom(display, name, 0))  # noqa: E731
     # An XClientMessageEvent (type 33, format 32) inside the 24 longs of an XEvent.
-    event = (ctypes.c_long * 24)(33, 0, 0, 0, window, atom(b"WM_PROTOCOLS").value, 32, atom(b"WM_DELETE_WINDOW").value)
-    xlib.XSendEvent(display, ctypes.c_ulong(window), 0, ctypes.c_long(0), event)
-    xlib.XFlush(display)
+    event = (ctypes.c_long * 24)(33, 0, 0, 0, int(window, 0), atom(b"WM_PROTOCOLS").value, 32, atom(b"WM_DELETE_WINDOW").value)
+    xlib.XSendEvent(display, ctypes.c_ulong(int(window, 0)), 0, ctypes.c_long(0), event)
     xlib.XCloseDisplay(display)
     return True
 
 
-def main(command="", *args):
-    """Exits 0 when what is asked holds; count prints its count."""
-    numbers = lambda values: [int(v) for v in values]  # noqa: E731
-    # TEXT in the font picture FONT, its top-left corner at (X, Y), at SCALE, in the colour R G B.
-    if command == "text" and len(args) == 9:
-        return text(*args[:3], int(args[3]), int(args[4]), float(args[5]), numbers(args[6:]))
-    if command == "count" and len(args) == 8:
-        print(near(box(load(args[0]), *numbers(args[1:5])), numbers(args[5:]), 50).sum())
-        return True
-    if command == "same" and len(args) == 6:
-        a, b = (box(load(shot), *numbers(args[2:])) for shot in args[:2])
-        return (~near(a, b)).sum() <= 0.02 * a.shape[0] * a.shape[1]
-    # PICTURE shown centred, pixel for pixel, on any of the SHOTs.
-    if command == "centred" and len(args) >= 2:
-        picture = load(args[0])
-        top, left = 300 - picture.shape[0] // 2, 400 - picture.shape[1] // 2
-        shown = [load(shot)[top : top + picture.shape[0], left : left + picture.shape[1]] for shot in args[1:]]
-        return max(near(pixels, picture).mean() for pixels in shown) >= 0.95
-    if command == "shrink" and len(args) == 3:
-        return shrink(args[0], int(args[1]), args[2])
-    if command == "close" and len(args) == 1:
-        return close(int(args[0], 0))
-    sys.exit(__doc__)
-
-
 if __name__ == "__main__":
-    sys.exit(0 if main(*sys.argv[1:]) else 1)
+    command = {"see": see, "close": close}.get(sys.argv[1] if len(sys.argv) > 1 else "")
+    sys.exit(__doc__ if command is None else 0 if command(*sys.argv[2:]) else 1)

@@ -1,7 +1,6 @@
 #!/bin/bash
-# The player's evening again with the game built with the address, undefined-behaviour and leak
-# sanitizers (LUMORA_SANITIZED_GAME, which the test command builds): any report ends the game with a
-# non-zero status, which the evening checks at QUIT.
+# The player's evening played by the game built with the address, undefined-behaviour and leak sanitizers
+# (LUMORA_SANITIZED_GAME): any report ends the game with a non-zero status, which the evening checks.
 [ -x "${LUMORA_SANITIZED_GAME:-}" ] || { echo "no sanitizer build configured (LUMORA_SANITIZED_GAME)" && exit 77; }
 here=$(cd "$(dirname "$0")" && pwd)
 # Mesa's software renderer stays loaded, so what it keeps at exit is reported under its own name.

@@ -1,25 +1,13 @@
 #!/bin/bash
-# The game installed with `cmake --install` into a scratch prefix and used as on a desktop: the layout,
-# the desktop entry, the AppStream data and the icons; the launcher making each user's working folder of
-# links (XDG_DATA_HOME unset, relative and set; the installation moved; levels added and removed; the
-# user's own files kept; a read-only folder); and level 1 played with the clicks of the solution recorded
-# in the installed level file, until the save lands in the user's folder and not in the installation.
+# The game installed with `cmake --install` into a scratch prefix and used as on a desktop: the layout, desktop
+# entry, AppStream data and icons; the launcher's working folders of links for two users, the installation
+# moved, and read-only; level 1 won from the installation with its recorded solution, saved in the user's folder.
 . "$(dirname "$0")/../e2e/lib.sh"
-BUILD=${LUMORA_BUILD_DIR:?LUMORA_BUILD_DIR must name the build folder}
-SOURCE=$LUMORA_SOURCE_DIR
-PREFIX=$WORK/prefix
-ID=io.github.lumora.lumora
+BUILD=${LUMORA_BUILD_DIR:?LUMORA_BUILD_DIR must name the build folder} SOURCE=$LUMORA_SOURCE_DIR
+PREFIX=$WORK/prefix ID=io.github.lumora.lumora
 
-start_launcher() { # COMMAND..., from a folder of its own
-    (cd "$WORK/elsewhere" && exec "$@") >"$WORK/game.log" 2>&1 &
-    GAME_PID=$!
-    wait_window
-}
-stop_game() { close_window && expect_exit 0 10 "closing the window"; }
+launch() { run_in "$WORK/elsewhere" "$@" && wait_window; } # COMMAND..., from a folder of its own
 snapshot() { find "$1" -mindepth 1 -printf '%P %y %s %T@ %l\n' | sort; } # kinds, sizes, times, link targets
-expect_unchanged_install() { # PREFIX
-    snapshot "$1" | diff "$WORK/install-state.txt" - >&2 || fail "the game or its launcher wrote into the installation"
-}
 # The game runs in FOLDER, which links the installation's data under PREFIX, each level on its own.
 expect_working_folder() { # FOLDER PREFIX
     local data=$2/share/lumora level
@@ -30,46 +18,37 @@ expect_working_folder() { # FOLDER PREFIX
         level=${level#"$data"/}
         [ "$(readlink "$1/$level")" = "$data/$level" ] || fail "$1/$level is not a link to $data/$level"
     done
+    [ -z "$(find "$1" -xtype l)" ] || fail "links that lead nowhere remain: $(find "$1" -xtype l)"
 }
+expect_unchanged_install() { snapshot "$1" | diff "$WORK/install-state.txt" - >&2 || fail "the game or its launcher wrote into $1"; }
 
-# --- the layout ------------------------------------------------------------------------------------
-cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || { cat "$WORK/install.log" >&2; fail "cmake --install failed"; }
-PREFIX=$(cd "$PREFIX" && pwd -P)
-DATA=$PREFIX/share/lumora
-launcher=$PREFIX/bin/lumora
+# --- the layout, the desktop entry and the AppStream data ----------------------------------------------
+cmake --install "$BUILD" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 || fail "cmake --install failed: $(cat "$WORK/install.log")"
+PREFIX=$(cd "$PREFIX" && pwd -P) && DATA=$PREFIX/share/lumora launcher=$PREFIX/bin/lumora
 [ -x "$launcher" ] && [ "$(head -n1 "$launcher")" = "#!/bin/sh" ] && sh -n "$launcher" || fail "bin/lumora is not a POSIX sh script"
-[ -x "$PREFIX/lib/lumora/lumora" ] && [ "$(head -c4 "$PREFIX/lib/lumora/lumora" | tail -c3)" = ELF ] ||
-    fail "the game is not in lib/lumora"
 # The pictures and sounds of data/, and of its levels only bg.txt and level*.txt, never a save.
-mkdir -p "$WORK/wanted/levels" && cp -r "$SOURCE"/data/{graphics,sounds} "$WORK/wanted" &&
+mkdir -p "$WORK/wanted/levels" "$WORK/elsewhere" && cp -r "$SOURCE"/data/{graphics,sounds} "$WORK/wanted" &&
     cp "$SOURCE"/data/levels/{bg,level*}.txt "$WORK/wanted/levels" && diff -r "$WORK/wanted" "$DATA" >&2 ||
     fail "share/lumora is not data/'s pictures, sounds and levels"
-for size in 48 256; do
-    [ "$(identify -format '%m %wx%h %[channels]' "$PREFIX/share/icons/hicolor/${size}x$size/apps/lumora.png")" = \
-        "PNG ${size}x$size srgba" ] || fail "no ${size}x$size RGBA icon"
+for size in 48x48 256x256; do
+    cmp "$SOURCE/packaging/icons/$size/lumora.png" "$PREFIX/share/icons/hicolor/$size/apps/lumora.png" || fail "no $size icon"
 done
-
-# --- the desktop entry and the AppStream data --------------------------------------------------------
-desktop=$PREFIX/share/applications/$ID.desktop
-metainfo=$PREFIX/share/metainfo/$ID.metainfo.xml
+desktop=$PREFIX/share/applications/$ID.desktop metainfo=$PREFIX/share/metainfo/$ID.metainfo.xml
 desktop-file-validate "$desktop" >"$WORK/desktop.log" 2>&1 && [ ! -s "$WORK/desktop.log" ] ||
-    { cat "$WORK/desktop.log" >&2; fail "desktop-file-validate finds fault with the desktop entry"; }
-for line in "Type=Application" "Exec=lumora" "Icon=lumora" "Categories=Game;LogicGame;" "Terminal=false"; do
-    grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
-done
+    fail "desktop-file-validate finds fault with the desktop entry: $(cat "$WORK/desktop.log")"
+[ "$(grep -cxF -e Type=Application -e Exec=lumora -e Icon=lumora -e 'Categories=Game;LogicGame;' -e Terminal=false "$desktop")" = 5 ] ||
+    fail "the desktop entry lacks one of its lines: $(cat "$desktop")"
 # The whole tree too: the launchable desktop entry must be installed beside the AppStream data.
 appstreamcli validate --no-net --pedantic "$metainfo" >"$WORK/appstream.log" 2>&1 &&
     appstreamcli validate-tree --no-net --pedantic "$PREFIX" >>"$WORK/appstream.log" 2>&1 ||
-    { cat "$WORK/appstream.log" >&2; fail "appstreamcli rejects the AppStream data"; }
+    fail "appstreamcli rejects the AppStream data: $(cat "$WORK/appstream.log")"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$BUILD/CMakeCache.txt")
-for wanted in "<id>$ID</id>" "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "<content_rating" \
-    "<binary>lumora</binary>"; do
-    grep -qF "$wanted" "$metainfo" || fail "the AppStream data lacks $wanted"
-done
+[ "$(grep -cF -e "<id>$ID</id>" -e "<launchable type=\"desktop-id\">$ID.desktop</launchable>" -e "<content_rating" \
+    -e "<binary>lumora</binary>" "$metainfo")" = 4 ] || fail "the AppStream data lacks its id, launchable, content rating or binary"
 grep -m1 '<release ' "$metainfo" | grep -qF "version=\"$version\"" || fail "the newest release is not version $version"
 
-# --- a launcher that cannot find its installation says so, and a relative HOME is not used -----------
-mkdir -p "$WORK/lonely/bin" "$WORK/elsewhere" && cp "$launcher" "$WORK/lonely/bin/lumora"
+# --- a launcher that cannot find its installation says so, and a relative HOME is not used -------------
+mkdir -p "$WORK/lonely/bin" && cp "$launcher" "$WORK/lonely/bin/lumora"
 HOME=$WORK/lonely-home "$WORK/lonely/bin/lumora" >"$WORK/lonely.log" 2>&1 && fail "a launcher without the game ran"
 grep -q "^lumora: the game is missing" "$WORK/lonely.log" && [ ! -e "$WORK/lonely-home" ] ||
     fail "a launcher without the game said: $(cat "$WORK/lonely.log")"
@@ -77,20 +56,22 @@ grep -q "^lumora: the game is missing" "$WORK/lonely.log" && [ ! -e "$WORK/lonel
 grep -q "^lumora: neither XDG_DATA_HOME nor HOME" "$WORK/game.log" && [ ! -e "$WORK/elsewhere/relative" ] ||
     fail "with a relative HOME the launcher said: $(cat "$WORK/game.log")"
 
-# --- first start, XDG_DATA_HOME unset: level 1 played with its recorded solution, one heart a second ---
+# --- first start, with a relative XDG_DATA_HOME, which counts as unset: level 1 played with its recorded
+# solution, one heart a second --------------------------------------------------------------------------
 read -r -a hearts <<<"$(sed -n '/^\/\/REMARKS/,$ s/^[[:space:]]*SOLUTION[[:space:]]\+//p' "$DATA/levels/level1.txt")"
 [ ${#hearts[@]} -ge 3 ] && [ $((${#hearts[@]} % 3)) -eq 0 ] || fail "the installed level1.txt records no SOLUTION"
 start_display
 snapshot "$PREFIX" >"$WORK/install-state.txt"
 user_a=$WORK/home-a/.local/share/lumora
-start_launcher env -u XDG_DATA_HOME HOME="$WORK/home-a" LUMORA_INSTALL_CHECK=passed-through "$launcher"
+launch env XDG_DATA_HOME=relative/data HOME="$WORK/home-a" LUMORA_INSTALL_CHECK=passed-through "$launcher"
 expect_working_folder "$user_a" "$PREFIX"
+[ ! -e "$WORK/elsewhere/relative" ] || fail "a relative XDG_DATA_HOME was used"
 tr '\0' '\n' <"/proc/$GAME_PID/environ" | grep -qx LUMORA_INSTALL_CHECK=passed-through ||
     fail "the launcher did not pass its environment to the game"
-wait_for_text 8 "NEW GAME" 328 400 1 $WHITE
+see 8 "NEW GAME"
 click_at 400 380
-wait_for_text 10 "RESTART LEVEL" 600 50 0.7 $WHITE
-wait_for_text_gone 10 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+see 10 "RESTART LEVEL"
+see 10 "!LEVEL 1 STARTING IN"
 play_started=$(date +%s%N)
 for ((i = 0; i < ${#hearts[@]}; i += 3)); do
     case ${hearts[i]} in light) button=1 ;; dark) button=3 ;; *) fail "the solution names a heart ${hearts[i]}" ;; esac
@@ -102,62 +83,38 @@ done
 save=$user_a/levels/save.txt
 for _ in $(seq 600); do [ -s "$save" ] && break; sleep 0.2; done
 [ ! -L "$save" ] && [ "$(cat "$save" 2>/dev/null)" = "2" ] || fail "level 1 was not won from the installation: no save 2"
-stop_game
+close_game
 expect_unchanged_install "$PREFIX"
-[ ! -e "$save.new" ] || fail "the save's temporary file was left behind"
-save_identity=$(stat -c '%i %s %Y' "$save")
 
-# --- the installation moved and a level added; a relative XDG_DATA_HOME is not used -------------------
-moved=$WORK/moved
-mv "$PREFIX" "$moved"
-cp "$moved/share/lumora/levels/level1.txt" "$moved/share/lumora/levels/level98.txt"
-snapshot "$moved" >"$WORK/install-state.txt"
-start_launcher env XDG_DATA_HOME=relative/data HOME="$WORK/home-a" "$moved/bin/lumora"
-expect_working_folder "$user_a" "$moved"
-[ ! -e "$WORK/elsewhere/relative" ] || fail "a relative XDG_DATA_HOME was used"
-stop_game
-[ "$(stat -c '%i %s %Y' "$save")" = "$save_identity" ] || fail "the user's save was touched"
-[ -z "$(find "$user_a/levels" -xtype l)" ] || fail "links to the old place of the installation remain"
-expect_unchanged_install "$moved"
-
-# --- XDG_DATA_HOME set, through a link in PATH; the level removed; the user's own files and stale links
-rm "$moved/share/lumora/levels/level98.txt"
+# --- moved, started through a link in PATH for a user with XDG_DATA_HOME, a save and a level of their own,
+# and links to a level no longer installed and into the installation's old place ----------------------
+moved=$WORK/moved && mv "$PREFIX" "$moved"
 snapshot "$moved" >"$WORK/install-state.txt"
 user_b=$WORK/xdg/lumora
-mkdir -p "$WORK/home-b" "$user_b/levels" "$WORK/path"
-ln -s "$moved/bin/lumora" "$WORK/path/lumora"
-printf '3\n' >"$user_b/levels/save.txt"
-printf 'GENERATOR 100 100 1 0 5\n' >"$user_b/levels/level77.txt"
+mkdir -p "$WORK/home-b" "$user_b/levels" "$WORK/path" && ln -s "$moved/bin/lumora" "$WORK/path/lumora"
+echo 3 >"$user_b/levels/save.txt" && echo "GENERATOR 100 100 1 0 5" >"$user_b/levels/level77.txt"
 ln -s "$moved/share/lumora/levels/level98.txt" "$user_b/levels/level98.txt"
-ln -s "$SOURCE/data/levels/bg.txt" "$user_b/levels/bg.txt"
-ln -s "$SOURCE/data/graphics" "$user_b/graphics"
+for name in levels/bg.txt graphics; do ln -s "$PREFIX/share/lumora/$name" "$user_b/$name"; done
 touch -d '2001-01-01' "$user_b/levels/save.txt" "$user_b/levels/level77.txt"
 user_files=$(stat -c '%n %i %s %Y' "$user_b/levels/save.txt" "$user_b/levels/level77.txt")
-start_launcher env PATH="$WORK/path:$PATH" XDG_DATA_HOME="$WORK/xdg" HOME="$WORK/home-b" lumora
+launch env PATH="$WORK/path:$PATH" XDG_DATA_HOME="$WORK/xdg" HOME="$WORK/home-b" lumora
 expect_working_folder "$user_b" "$moved"
-[ ! -L "$user_b/levels/level98.txt" ] || fail "the link to a removed level remains"
 [ -z "$(ls -A "$WORK/home-b")" ] || fail "with XDG_DATA_HOME set, the launcher wrote into HOME"
-stop_game
+close_game
 [ "$(stat -c '%n %i %s %Y' "$user_b/levels/save.txt" "$user_b/levels/level77.txt")" = "$user_files" ] ||
     fail "the user's own save or level file was touched"
 expect_unchanged_install "$moved"
 
 # --- a read-only data home whose working folder links another installation is played as it stands ----
-read_only=$WORK/read-only/lumora
-mkdir -p "$read_only/levels"
+read_only=$WORK/read-only/lumora && mkdir -p "$read_only/levels"
 cp -r "$moved/share/lumora" "$WORK/other-install"
 for name in graphics sounds levels/bg.txt levels/level1.txt; do ln -s "$WORK/other-install/$name" "$read_only/$name"; done
-chmod -R a+rX "$WORK"
-chmod a-w "$read_only" "$read_only/levels"
+chmod -R a+rX "$WORK" && chmod a-w "$read_only" "$read_only/levels"
 read_only_state=$(find "$read_only" -printf '%P %l\n' | sort)
-runner=()
-# As an ordinary user: root writes anywhere.
-[ "$(id -u)" -eq 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env)
-start_launcher "${runner[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy \
-    XDG_DATA_HOME="$WORK/read-only" "$moved/bin/lumora"
+launch "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$WORK/read-only" "$moved/bin/lumora"
 [ "$(readlink "/proc/$GAME_PID/cwd")" = "$read_only" ] || fail "the game does not run in the read-only folder"
 grep -q "^lumora: $read_only is read-only" "$WORK/game.log" || fail "the launcher said: $(cat "$WORK/game.log")"
-wait_for_text 8 "NEW GAME" 328 400 1 $WHITE
-stop_game
+see 8 "NEW GAME"
+close_game
 [ "$(find "$read_only" -printf '%P %l\n' | sort)" = "$read_only_state" ] || fail "the read-only folder changed"
 echo "installed, validated and played from the installation: level 1 won with ${#hearts[@]} words of solution, save 2"

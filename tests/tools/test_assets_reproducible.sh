@@ -1,38 +1,33 @@
 #!/bin/bash
-# Regenerates every picture, sound and icon into a scratch folder and checks that the committed files are
-# exactly what the scripts make; then the few facts the game's loaders rely on that a changed script
-# could break with its output committed alongside.
+# Every picture, sound and icon made again must be the committed file, byte for byte; then the few facts the
+# game's loaders rely on that a changed script could break with its output committed alongside.
 set -u
-source_dir="${LUMORA_SOURCE_DIR:?}"
-scratch=$(mktemp -d)
+data="${LUMORA_SOURCE_DIR:?}/data" scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-/usr/bin/python3 "$source_dir/tools/assets/make_assets.py" --out "$scratch/data" >"$scratch/log" 2>&1 ||
-    { cat "$scratch/log"; echo "FAIL: make_assets.py did not run to the end"; exit 1; }
-made=$(find "$scratch/data" -type f | wc -l)
-[ "$made" -ge 17 ] || { echo "FAIL: the scripts made only $made files"; exit 1; }
+fail() { echo "FAIL: $*" && exit 1; }
+/usr/bin/python3 "$data/../tools/assets/make_assets.py" --out "$scratch/data" >"$scratch/log" 2>&1 ||
+    fail "make_assets.py did not run to the end: $(cat "$scratch/log")"
 cd "$scratch/data" || exit 2
-for file in $(find . -type f | sort); do
-    cmp -s "$file" "$source_dir/data/$file" || { echo "FAIL: data/${file#./} is not what the scripts make" && exit 1; }
-done
+[ "$(find . -type f | wc -l)" -ge 17 ] || fail "the scripts made only $(find . -type f | wc -l) files"
+for file in $(find . -type f); do cmp -s "$file" "$data/$file" || fail "data/${file#./} is not what the scripts make"; done
 
-/usr/bin/python3 - "$source_dir/data" <<'PYTHON'
+/usr/bin/python3 - "$data" <<'PYTHON'
 import os, struct, sys
 from PIL import Image
 
 graphics, sounds = os.path.join(sys.argv[1], "graphics"), os.path.join(sys.argv[1], "sounds")
+picture = lambda name: Image.open(os.path.join(graphics, name))  # noqa: E731
 problems = []
-for name in sorted(os.listdir(graphics)):
-    picture = Image.open(os.path.join(graphics, name))
-    # The loader uploads only 24- or 32-bit pictures.
-    if picture.mode not in ("RGB", "RGBA") or (name.endswith(".bmp") and picture.info.get("compression", 0)):
-        problems.append(f"{name} is {picture.format} {picture.mode}, not 24 or 32 bits a pixel")
-font = Image.open(os.path.join(graphics, "font.png"))
+# The loader uploads only 24- or 32-bit pictures.
+problems += [f"{name} is not 24 or 32 bits a pixel" for name in sorted(os.listdir(graphics))
+             if picture(name).mode not in ("RGB", "RGBA") or (name.endswith(".bmp") and picture(name).info.get("compression", 0))]
+font = picture("font.png")
 if font.size != (1024, 64) or font.mode != "RGBA" or font.getextrema()[0][0] != 255:
     problems.append("font.png must be 1024x64 RGBA, its glyphs white so the game can tint them")
-if Image.open(os.path.join(graphics, "meterempty.png")).size != Image.open(os.path.join(graphics, "meterfull.png")).size:
+if picture("meterempty.png").size != picture("meterfull.png").size:
     problems.append("the meter's two pictures differ in size")
 # The BACK button (x 700..772, y 10..50) lies over the last rows of the 1024x512 picture centred on (400, 300).
-instructions = Image.open(os.path.join(graphics, "instructions.png")).convert("RGBA")
+instructions = picture("instructions.png").convert("RGBA")
 if instructions.size != (1024, 512) or instructions.crop((812, 506, 885, 512)).getextrema()[3][1] > 12:
     problems.append("instructions.png is not 1024x512 clear of the BACK button")
 # Music and clicks at 44100 Hz with the LAME tag that makes them play without gaps, long enough or short.
@@ -49,7 +44,6 @@ for name, shortest, longest in (("theme.mp3", 60.0, 1e9), ("click.mp3", 0.02, 0.
         problems.append(f"{name} is not a 44100 Hz MPEG stream with Xing and LAME tags")
     elif not shortest <= length <= longest:
         problems.append(f"{name} lasts {length:.3f} s, not {shortest} to {longest}")
-for problem in problems:
-    print("FAIL:", problem)
+print("".join(f"FAIL: {problem}\n" for problem in problems), end="")
 sys.exit(1 if problems else 0)
 PYTHON

@@ -1,41 +1,32 @@
 #!/bin/bash
-# The level tool from outside: simulate, check, curve and solve on level files written here, their
-# output and their exit codes.
+# The level tool from outside, on level files written here and on every shipped level: its output and
+# exit codes, each shipped level clean and won by its recorded solution, and the curve in playing order.
 set -u
-tool="${LUMORA_BUILD_DIR:?}/tools/lumora-levels"
-work=$(mktemp -d)
+tool="${LUMORA_BUILD_DIR:?}/tools/lumora-levels" data="${LUMORA_SOURCE_DIR:?}/data"
+work=$(mktemp -d) && cd "$work" || exit 2
 trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 2
 failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-# Runs the tool, expecting the status given and each of the texts given after -- in its output.
-expect() { # STATUS ARGS... [-- TEXT...]
-    local wanted=$1 args=() text
+fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
+expect() { # STATUS ARGS... [-- TEXT...]: the tool exits with STATUS, each TEXT in its output
+    local wanted=$1 args=() status
     shift
     while [ $# -gt 0 ] && [ "$1" != -- ]; do args+=("$1") && shift; done
-    [ $# -gt 0 ] && shift
-    "$tool" "${args[@]}" >out 2>err
-    local status=$?
-    out=$(cat out) err=$(cat err)
-    [ "$status" -eq "$wanted" ] || fail "lumora-levels ${args[*]} exited $status, not $wanted; stderr: $err"
+    shift
+    "$tool" "${args[@]}" >"$work/out" 2>"$work/err"
+    status=$? out=$(<"$work/out") err=$(<"$work/err")
+    [ "$status" -eq "$wanted" ] || fail "lumora-levels ${args[*]} exited $status, not $wanted: $out$err"
     for text; do [[ "$out$err" == *"$text"* ]] || fail "lumora-levels ${args[*]}: \"$text\" not in: $out$err"; done
-}
-json_is() { # a Python expression over the parsed output j
-    /usr/bin/python3 -c 'import json, sys; j = json.loads(sys.argv[1]); sys.exit(not eval(sys.argv[2]))' "$out" "$1" ||
-        fail "JSON $out does not satisfy $1"
 }
 
 printf 'GENERATOR 100 200 1.5 0 4\nGENERATOR 300 300 0 0 0\nGRAVBODY 700 500 10 0 ./graphics/moon.png 0.25\n' >flow.txt
 
-# --- simulate: one line of JSON; the first pass comes at the first step more than 50 ms after the first;
-# a sixth light heart is refused; a light heart beside the flow's path swallows it, and nothing counts.
+# --- simulate: one line of JSON, a Python expression over it as j; the first pass comes at the first step
+# more than 50 ms after the first; a sixth light heart is refused; a light heart beside the path swallows it.
 while IFS='|' read -r wanted args; do
     read -r -a words <<<"$args"
     expect 0 simulate flow.txt "${words[@]}"
-    json_is "$wanted"
+    /usr/bin/python3 -c 'import json, sys; j = json.loads(sys.argv[1]); sys.exit(not eval(sys.argv[2]))' "$out" "$wanted" ||
+        fail "JSON $out does not satisfy $wanted"
 done <<'CASES'
 list(j) == ["ticks", "captured", "alive", "remaining", "bodies", "lightHearts", "darkHearts"]|
 j == {"ticks": 0, "captured": 0, "alive": 0, "remaining": [4, 0], "bodies": 1, "lightHearts": 5, "darkHearts": 5}|
@@ -114,8 +105,7 @@ expect 0 check strange.txt -- "missing pictures: ./000" " ./graphics/loop.png"
 # --- curve and solve --------------------------------------------------------------------------------
 expect 1 curve solved.txt failing.txt -- "BREAK: failing.txt: its solution does not win"
 expect 2 curve solved.txt missing.txt
-shipped=$LUMORA_SOURCE_DIR/data/levels
-expect 1 curve "$shipped"/level{4,5,6,1}.txt -- "level1.txt: won by 29 single hearts after 18" "a rise of more than 2"
+expect 1 curve "$data"/levels/level{4,5,6,1}.txt -- "level1.txt: won by 29 single hearts after 18" "a rise of more than 2"
 printf '%s\n' "$easy" >open.txt
 expect 0 solve open.txt --trials 300 --seed 3 -- "reaches 70"
 line=$out
@@ -137,4 +127,17 @@ started=$SECONDS
 expect 1 solve huge.txt --seconds 1
 [ $((SECONDS - started)) -le 4 ] || fail "solve --seconds 1 took $((SECONDS - started)) s on 100,000 bodies"
 
-[ "$failures" -eq 0 ] && echo "the level tool behaves" || { echo "$failures failures" && exit 1; }
+# --- every shipped level, from the game's folder: at least thirty, numbered from level1.txt without a gap
+# (the game stops at the first missing number), each clean (a warning only on the menu's backdrop, which is
+# never played) and won by its solution, and the curve holding in playing order.
+cd "$data" || exit 2
+count=$(ls levels | grep -c '^level.*\.txt$')
+[ "$count" -ge 30 ] || fail "only $count levels; the game ships at least 30"
+mapfile -t levels < <(seq -f 'levels/level%g.txt' "$count")
+expect 0 check "${levels[@]}" levels/bg.txt
+problems=$(awk '/^[^ ]/ { file = $0 } /^  (skipped tokens|record cut short|missing pictures|verdict):/ && !/: +(none|fine)$/ ||
+    /^  warning:/ && file != "levels/bg.txt" { print file ":" $0 }' <<<"$out")
+[ -z "$problems" ] || fail "$problems"
+expect 0 curve "${levels[@]}"
+
+[ "$failures" -eq 0 ] && echo "the level tool and $count shipped levels behave" || { echo "$failures failures" && exit 1; }
