@@ -1,31 +1,22 @@
 #include "engine/MainLoop.h"
 #include "engine/Core.h"
 #include "engine/WindowScale.h"
-#include "support/CoreFixture.h"
-#include "support/GlWindow.h"
 #include "support/ManualClock.h"
+#include "support/Scene.h"
 #include "world/World.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-namespace
-{
-// The real loop in a real window, with the clocks driven by hand so the frame waits take no time.
-class LoopFrames : public CoreFixture
-{
-protected:
-    GlWindow window;
-    ManualClock clock;
-    MainLoop loop;
-};
-} // namespace
+// The real loop in a real window, its clocks driven by hand. Frames that equal the one on screen are not
+// drawn, yet every frame blinks the stars: the random sequence goes on as if each frame were drawn.
+using LoopFrames = Scene;
 
-// Frames that equal the one on screen are not drawn, yet every frame blinks the stars: the random
-// sequence goes on exactly as if each frame were drawn.
 TEST_F(LoopFrames, EveryFrameTakesOneRandomNumberPerStarDrawnOrNot)
 {
+    ManualClock clock;
+    MainLoop loop;
     constexpr int frames = 20;
     Core::instance()->getWorld()->load("./levels/missing.txt");
     std::srand(7);
