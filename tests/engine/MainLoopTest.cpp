@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 // The real loop in a real window, its clocks driven by hand. Frames that equal the one on screen are not
 // drawn, yet every frame blinks the stars: the random sequence goes on as if each frame were drawn.
@@ -32,15 +33,11 @@ TEST_F(LoopFrames, EveryFrameTakesOneRandomNumberPerStarDrawnOrNot)
 
 TEST(WindowScale, TheLargestFactorWithinFourFifthsOfTheDesktopUnlessOneIsAskedFor)
 {
-    struct Case
-    {
-        int desktopHeight;
-        const char* setting;
-        int factor;
-    };
-    for (const Case& c : {Case{1080, nullptr, 1}, Case{2160, nullptr, 2}, Case{1440, nullptr, 1},
-                          Case{3240, nullptr, 4}, Case{0, nullptr, 1}, Case{2160, "1", 1}, Case{1080, "3", 3},
-                          Case{2160, "0", 2}, Case{2160, "2x", 2}, Case{2160, "", 2}, Case{2160, "99", 2}})
-        EXPECT_EQ(WindowScale::choose(c.desktopHeight, c.setting), c.factor)
-            << c.desktopHeight << " " << (c.setting ? c.setting : "unset");
+    const std::tuple<int, const char*, int> cases[] = {
+        {1080, nullptr, 1}, {2160, nullptr, 2}, {1440, nullptr, 1}, {3240, nullptr, 4},
+        {0, nullptr, 1},    {2160, "1", 1},     {1080, "3", 3},     {2160, "0", 2},
+        {2160, "2x", 2},    {2160, "", 2},      {2160, "99", 2}};
+    for (const auto& [desktopHeight, setting, factor] : cases)
+        EXPECT_EQ(WindowScale::choose(desktopHeight, setting), factor)
+            << desktopHeight << " " << (setting ? setting : "unset");
 }

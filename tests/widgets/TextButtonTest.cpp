@@ -4,13 +4,13 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
-#include "engine/StringConversion.h"
 #include "graphics/Interface.h"
 #include "support/Recorder.h"
 #include "support/Scene.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 namespace
@@ -36,25 +36,17 @@ protected:
         std::istringstream words(steps);
         for (std::string step; words >> step;)
         {
-            const std::size_t comma = step.find(',');
-            if (comma != std::string::npos)
-            {
-                pointer = {step.substr(0, comma), step.substr(comma + 1)};
-                deliver(MouseMove, pointer);
-                continue;
-            }
-            const char last = step.back();
-            const std::string mouseButton = last >= '0' && last <= '9' ? std::string(1, last) : "1";
-            deliver(step.rfind("press", 0) == 0 ? MouseDown : MouseUp, {pointer[0], pointer[1], mouseButton});
+            const bool move = step.find(',') != std::string::npos;
+            if (move)
+                pointer = {step.substr(0, step.find(',')), step.substr(step.find(',') + 1)};
+            Event event(move ? MouseMove : step.rfind("press", 0) == 0 ? MouseDown : MouseUp);
+            event.addParameter(pointer[0]);
+            event.addParameter(pointer[1]);
+            if (!move)
+                event.addParameter(std::isdigit(step.back()) ? step.substr(step.size() - 1) : "1");
+            Core::instance()->getEventManager()->post(event);
+            Core::instance()->getEventManager()->dispatchAll();
         }
-    }
-    void deliver(int type, const Ids& parameters)
-    {
-        Event event(type);
-        for (const std::string& parameter : parameters)
-            event.addParameter(parameter);
-        Core::instance()->getEventManager()->post(event);
-        Core::instance()->getEventManager()->dispatchAll();
     }
     Handle<TextButton> button = new TextButton(3, "QUIT", Vector3(364, 280, 0), 1, 1);
     Ids log;

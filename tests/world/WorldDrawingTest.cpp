@@ -3,7 +3,6 @@
 #include "support/Scene.h"
 #include "world/World.h"
 
-#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
