@@ -1,6 +1,5 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
-#include "support/ManualClock.h"
 #include "support/Recorder.h"
 
 #include <gtest/gtest.h>
@@ -36,15 +35,12 @@ protected:
 
 TEST_F(EventDelivery, IsFirstInFirstOutAndInRegistrationOrderAndHandlersPostBehindTheQueue)
 {
-    ManualClock clock(4321);
     Handle<Recorder> b = listen("b", {Tick});
     Handle<Recorder> a = listen("a", {Tick, KeyUp, MouseUp, ButtonClicked});
     a->onEvent(
         [&](Event& event)
         {
-            // Posting stamps the tick count and clears any target.
-            EXPECT_EQ(event.time, 4321u);
-            EXPECT_FALSE(event.getTarget());
+            EXPECT_FALSE(event.getTarget()) << "posting clears any target";
             if (event.type == MouseUp)
                 post(ButtonClicked);
         });

@@ -8,17 +8,14 @@
 
 TEST(FramePacer, AFrameLastsTenMillisecondsSleptThroughNotSpun)
 {
-    struct Case
+    // The frame's start, the milliseconds spent before the wait, and the clock after it.
+    const std::uint32_t cases[][3] = {{5000, 0, 5010},  {5000, 3, 5010},  {5000, 9, 5010},
+                                      {5000, 10, 5010}, {5000, 25, 5025}, {0xFFFFFFFCu, 0, 6}};
+    for (const auto& [start, spent, end] : cases)
     {
-        std::uint32_t start;
-        std::uint32_t spent; // before the wait, in ms
-        std::uint32_t end;
-    };
-    for (const Case& c : {Case{5000, 0, 5010}, Case{5000, 3, 5010}, Case{5000, 9, 5010}, Case{5000, 10, 5010},
-                          Case{5000, 25, 5025}, Case{0xFFFFFFFCu, 0, 6}})
-    {
-        SCOPED_TRACE(::testing::Message() << c.spent << " ms spent from " << c.start);
-        ManualClock clock(c.start + c.spent);
+        SCOPED_TRACE(::testing::Message() << spent << " ms spent from " << start);
+        const std::uint32_t waitStart = start + spent;
+        ManualClock clock(waitStart);
         // Time moves only by what the pacer sleeps; a pacer that asks for nothing, or for more than a
         // few dozen naps in one frame, is spinning.
         std::uint64_t slept = 0;
@@ -29,13 +26,13 @@ TEST(FramePacer, AFrameLastsTenMillisecondsSleptThroughNotSpun)
                 if (microseconds == 0 || ++naps > 50)
                     throw std::runtime_error("the pacer spins");
                 slept += microseconds;
-                clock.set(c.start + c.spent + static_cast<std::uint32_t>(slept / 1000));
+                clock.set(waitStart + static_cast<std::uint32_t>(slept / 1000));
             });
 
-        FramePacer::waitForFrameEnd(c.start);
+        FramePacer::waitForFrameEnd(start);
 
-        EXPECT_EQ(clock.now(), c.end);
-        EXPECT_EQ(naps == 0, c.spent >= FramePacer::frameMilliseconds)
+        EXPECT_EQ(clock.now(), end);
+        EXPECT_EQ(naps == 0, spent >= FramePacer::frameMilliseconds)
             << "only a frame long enough waits no more";
     }
 }

@@ -37,32 +37,21 @@ std::vector<std::string> drain(InputQueue& queue)
 }
 } // namespace
 
-TEST(InputQueue, TranslatesEachKindOfInputInPictureCoordinatesRoundedDown)
+TEST(InputQueue, TranslatesEachKindInPictureCoordinatesRoundedDownAndMergesOnlyMotionsInARow)
 {
     InputQueue queue;
     queue.setPixelScale(2);
     for (const SDL_Event& event :
-         {input(SDL_KEYDOWN), input(SDL_KEYUP), input(SDL_MOUSEBUTTONDOWN, 0, 1, SDL_BUTTON_LEFT),
-          input(SDL_MOUSEBUTTONUP, 1599, 1199, SDL_BUTTON_RIGHT), input(SDL_MOUSEMOTION, 801, 203),
-          input(SDL_ACTIVEEVENT)})
+         {input(SDL_KEYDOWN), input(SDL_KEYUP), input(SDL_ACTIVEEVENT),
+          input(SDL_MOUSEBUTTONDOWN, 0, 1, SDL_BUTTON_LEFT), input(SDL_MOUSEMOTION, 2, 2),
+          input(SDL_MOUSEMOTION, 801, 203), input(SDL_MOUSEBUTTONUP, 1599, 1199, SDL_BUTTON_RIGHT),
+          input(SDL_MOUSEMOTION, 4, 4), input(SDL_MOUSEMOTION, 6, 7)})
         queue.push(event);
     EXPECT_FALSE(queue.isQuitRequested());
     queue.push(input(SDL_QUIT));
 
-    // Key down, key up, mouse down, mouse up, motion; the window's own events are not input.
+    // Key down, key up, mouse down, motion, mouse up, motion; the window's own events are not input.
     EXPECT_EQ(drain(queue),
-              (std::vector<std::string>{"0:27", "1:27", "2:0,0,1", "3:799,599,3", "4:400,101"}));
+              (std::vector<std::string>{"0:27", "1:27", "2:0,0,1", "4:400,101", "3:799,599,3", "4:3,3"}));
     EXPECT_TRUE(queue.isQuitRequested());
-}
-
-TEST(InputQueue, KeepsTheOrderAndMergesOnlyMotionsThatFollowEachOther)
-{
-    InputQueue queue;
-    for (const SDL_Event& event :
-         {input(SDL_MOUSEMOTION, 1, 1), input(SDL_MOUSEMOTION, 2, 2), input(SDL_MOUSEBUTTONDOWN, 2, 2, 1),
-          input(SDL_MOUSEMOTION, 3, 3), input(SDL_MOUSEBUTTONUP, 3, 3, 1), input(SDL_MOUSEMOTION, 4, 4),
-          input(SDL_MOUSEMOTION, 5, 5)})
-        queue.push(event);
-
-    EXPECT_EQ(drain(queue), (std::vector<std::string>{"4:2,2", "2:2,2,1", "4:3,3", "3:3,3,1", "4:5,5"}));
 }

@@ -3,12 +3,7 @@
 #include "engine/Handle.h"
 #include "support/Scene.h"
 
-#include <SDL_opengl.h>
 #include <gtest/gtest.h>
-
-namespace
-{
-const GlWindow::Colour black{0, 0, 0};
 
 using FontDrawing = Scene;
 
@@ -34,12 +29,10 @@ TEST_F(FontDrawing, GlyphsShowTheirCellUprightAndASpaceLeavesItsCellEmpty)
     EXPECT_EQ((GlWindow::Colour{0, 255, 0}), window.pixel(117, 279));
     EXPECT_EQ((GlWindow::Colour{0, 255, 0}), window.pixel(100, 260));
     EXPECT_EQ((GlWindow::Colour{0, 0, 255}), window.pixel(136, 299));
-    EXPECT_EQ(black, window.pixel(126, 280)) << "the space's cell";
+    EXPECT_EQ((GlWindow::Colour{0, 0, 0}), window.pixel(126, 280)) << "the space's cell";
     EXPECT_EQ(2 * 18 * 40, litPixels()) << "nothing beyond the two cells";
     window.clear();
     font->drawText("ab", 100, 300, 1, 1);
     Handle<Font>(new Font(folder.file("missing.png"), "AB"))->drawText("AB", 100, 300, 1, 1);
     EXPECT_EQ(0, litPixels()) << "characters outside the alphabet, or a font without its picture";
 }
-
-} // namespace
