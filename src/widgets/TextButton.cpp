@@ -57,11 +57,6 @@ void TextButton::handleEvent(Event& event)
     }
 }
 
-ButtonState TextButton::getState() const
-{
-    return state;
-}
-
 bool TextButton::contains(float x, float y) const
 {
     const float width = Font::glyphWidthPixels * scaleX * static_cast<float>(text.size());

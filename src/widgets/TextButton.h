@@ -30,7 +30,6 @@ public:
     // Follows MouseMove, MouseDown and MouseUp; posts through Core's EventManager on a completed click.
     void handleEvent(Event& event) override;
 
-    ButtonState getState() const;
     // Whether a point in screen coordinates (y up) lies on the caption: from the top-left corner across
     // 18 * scaleX per character (every byte counts) and down 40 * scaleY. The left and top edges belong
     // to the caption, the right and bottom ones to whatever touches it there, exactly as the caption's
