@@ -51,11 +51,6 @@ void SoundHandler::update()
     // SDL_mixer mixes and the music decodes on SDL's audio thread; there is no per-frame work.
 }
 
-bool SoundHandler::isAudioOpen() const
-{
-    return device.isOpen();
-}
-
 int SoundHandler::getPlaybackCount(const std::string& name) const
 {
     const CachedSound* entry = findEntry(name);

@@ -39,8 +39,6 @@ public:
     void update();
 
     // For tests; none of these change what plays.
-    // Whether a device, real or silent, is open.
-    bool isAudioOpen() const;
     // How many playbacks of the name were started, as music or as an effect.
     int getPlaybackCount(const std::string& name) const;
     // Frames the mixer has taken from the music stream since it last started; 0 without one.
