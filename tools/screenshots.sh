@@ -50,21 +50,21 @@ wait_window
 
 # The menu, with no button lit: the pointer rests in a corner, away from the panel.
 move_to 790 590
-wait_for_text 6 "NEW GAME" 328 400 1 $WHITE
+see 6 "NEW GAME"
 sleep 0.3
-screenshot "$out/menu.png"
+see 0 && cp "$SHOT" "$out/menu.png"
 
 # NEW GAME opens level 1 with its countdown; Escape goes back to the menu, the save untouched.
 click_at 400 380
-wait_for_text 3 "LEVEL 1 STARTING IN" 200 300 1.2 $MAGENTA
+see 3 "LEVEL 1 STARTING IN"
 cp "$SHOT" "$out/countdown.png"
 press_key Escape
-wait_for_text 3 "CONTINUE" 328 360 1 $WHITE
+see 3 CONTINUE
 
 # CONTINUE opens the level named in the save; play starts when the countdown has gone.
 click_at 400 340
-wait_for_text 3 "LEVEL $level STARTING IN" 200 300 1.2 $MAGENTA
-wait_for_text_gone 6 "LEVEL $level STARTING IN" 200 300 1.2 $MAGENTA
+see 3 "LEVEL $level STARTING IN"
+see 6 "!LEVEL $level STARTING IN"
 for ((i = 0; i + 2 < ${#hearts[@]}; i += 3)); do
     case ${hearts[i]} in
     light) button=1 ;;
@@ -76,7 +76,7 @@ for ((i = 0; i + 2 < ${#hearts[@]}; i += 3)); do
 done
 move_to 790 590
 for _ in $(seq 100); do
-    screenshot "$SHOT"
+    see 0
     if "$PYTHON" -c "import sys; sys.exit(0 if float(sys.argv[1]) >= float(sys.argv[2]) else 1)" \
         "$(meter_filled)" "$meter_share"; then
         cp "$SHOT" "$out/play.png"

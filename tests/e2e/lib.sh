@@ -4,7 +4,7 @@ set -u
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 PYTHON=${PYTHON:-/usr/bin/python3} GAME=${LUMORA_GAME:?LUMORA_GAME must name the game binary}
 WORK=$(mktemp -d /tmp/lumora-e2e-XXXXXX) GAME_PID= WINDOW= SCALE=1 # window pixels per picture pixel
-SHOT=$WORK/shot.png WHITE=white MAGENTA=magenta
+SHOT=$WORK/shot.png
 export SDL_AUDIODRIVER=dummy LUMORA_FULLSCREEN=no # no sound card, and no question unless a test asks
 AS_PLAYER=() # as an ordinary player, who cannot write everywhere as root can
 [ "$(id -u)" -eq 0 ] && AS_PLAYER=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env)
@@ -77,6 +77,3 @@ press_key() { xdotool key --window "$WINDOW" "$1"; }
 
 # Waits up to SECONDS for every CHECK to hold on the window's picture (see screen.py), kept in SHOT.
 see() { "$PYTHON" "$E2E_DIR/screen.py" see "$WINDOW" "$SCALE" "$SHOT" "$@" >&2 || fail "not seen in $1 s: ${*:2}"; }
-screenshot() { "$PYTHON" "$E2E_DIR/screen.py" see "$WINDOW" "$SCALE" "$1" 0; } # FILE (tools/screenshots.sh, as below)
-wait_for_text() { see "$1" "$2|$3,$4,$5,$6"; } # SECONDS TEXT X Y SCALE COLOUR
-wait_for_text_gone() { see "$1" "!$2|$3,$4,$5,$6"; }
