@@ -67,7 +67,7 @@ private:
     // What the picture on screen depends on; unknown while the screen shows none of this game's frames.
     PictureLook shownLook;
     int pixelScale = 1;
-    // Frames are drawn into the front buffer and shown by a flush, instead of swapped in.
+    // Frames are drawn into the front buffer and shown by glFinish, instead of swapped in.
     bool drawsIntoFront = false;
     // The frame, taken at the picture's size to be put back enlarged.
     PixelCopy frame;
