@@ -6,6 +6,7 @@
 #include "SdlInput.h"
 
 #include "engine/MainLoop.h"
+#include "game/ProcessMain.h"
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -119,7 +120,7 @@ double percentile(std::vector<double> values, double fraction)
 
 int main(int, char**)
 {
-    MainLoop loop;
+    MainLoop loop(ProcessMain::setup());
     if (!startedUp(loop))
         return 1;
     loop.runFrame();

@@ -5,6 +5,7 @@
 #include "SdlInput.h"
 
 #include "engine/MainLoop.h"
+#include "game/ProcessMain.h"
 #include "platform/Clock.h"
 
 #include <SDL.h>
@@ -54,7 +55,7 @@ int main(int argc, char** argv)
     platform::setSdlTicksSource(nowMilliseconds);
     platform::setSleeper([](std::uint32_t microseconds) { nowMicroseconds += microseconds; });
 
-    MainLoop loop;
+    MainLoop loop(ProcessMain::setup());
     loop.startUp();
     std::srand(1);
     runFrames(loop, 300);

@@ -6,6 +6,7 @@
 // not depend on what else the machine runs (layers.sh does that). Run from the game's data folder.
 #include "engine/Core.h"
 #include "engine/MainLoop.h"
+#include "game/ProcessMain.h"
 #include "graphics/Interface.h"
 #include "widgets/Widget.h"
 #include "world/World.h"
@@ -109,7 +110,7 @@ void measureScreen(MainLoop& loop, const std::string& screen, int frames)
 int main(int argc, char** argv)
 {
     const int frames = argc > 1 ? std::atoi(argv[1]) : 200;
-    MainLoop loop;
+    MainLoop loop(ProcessMain::setup());
     loop.startUp();
     runFrames(loop, 250);
     measureScreen(loop, "menu", frames);

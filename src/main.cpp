@@ -1,6 +1,7 @@
 #include "engine/MainLoop.h"
+#include "game/ProcessMain.h"
 
 int main(int, char**)
 {
-    return MainLoop().run();
+    return MainLoop(ProcessMain::setup()).run();
 }

@@ -3,9 +3,8 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
-#include "engine/GameFiles.h"
+#include "engine/GameSetup.h"
 #include "engine/ProcessManager.h"
-#include "game/ProcessMain.h"
 #include "graphics/Camera.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
@@ -37,8 +36,6 @@ Core::Core()
       textureManager(new TextureManager()), camera(new Camera()), soundHandler(new SoundHandler()),
       world(new World()), interface(new Interface())
 {
-    // Reached through the singleton when a heart is placed, long after construction.
-    world->setClickPlayer([] { Core::instance()->getSoundHandler()->playSound(GameFiles::clickSound); });
 }
 
 Core::~Core()
@@ -85,16 +82,19 @@ Handle<Interface> Core::getInterface() const
     return interface;
 }
 
-void Core::init()
+void Core::init(const GameSetup& setup)
 {
     running = true;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    world->load(GameFiles::backgroundLevel);
-    font = new Font(GameFiles::fontPicture, Font::gameAlphabet);
+    world->load(setup.backgroundLevel);
+    font = new Font(setup.fontPicture, Font::gameAlphabet);
     processManager->start();
-    soundHandler->playMusic(GameFiles::music);
-    soundHandler->loadSound(GameFiles::clickSound);
-    processManager->addChild(new ProcessMain());
+    soundHandler->playMusic(setup.music);
+    soundHandler->loadSound(setup.clickSound);
+    // Reached through the singleton when a heart is placed, long after start-up.
+    world->setClickPlayer([click = setup.clickSound]
+                          { Core::instance()->getSoundHandler()->playSound(click); });
+    processManager->addChild(setup.makeRoot());
 }
 
 void Core::update()

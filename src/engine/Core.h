@@ -3,6 +3,7 @@
 #include "engine/Handle.h"
 #include "engine/Object.h"
 
+struct GameSetup;
 class Camera;
 class EventManager;
 class Font;
@@ -15,9 +16,9 @@ class World;
 // The engine singleton: it owns one of every manager and shared resource for the whole run and hands
 // them out by handle. It is the one Object never held by a handle; the main loop creates it through
 // instance() and destroys it with destroy() at exit.
-// Core (with its main loop) is the one place where the engine reaches up through the layers: it owns the
-// graphics managers, the sound handler and the World, and init() starts the root game process. Every other
-// engine file includes only the engine and the platform, so the layers above can build on it.
+// Core (with its main loop) is the one place where the engine reaches up through the layers, to the
+// graphics managers, the sound handler and the World it owns; the game above them is handed to init(). Every
+// other engine file includes only the engine and the platform, so the layers above can build on it.
 class Core : public Object
 {
 public:
@@ -33,8 +34,9 @@ public:
     Handle<World> getWorld() const;
     Handle<Interface> getInterface() const;
 
-    // Loads the shared resources and starts the root game process; once, with the window open.
-    void init();
+    // Loads the shared resources the setup names and starts the root game process it makes; once, with the
+    // window open.
+    void init(const GameSetup& setup);
     // One frame's delivery of every queued event, alternating with the reaping of finished processes,
     // then the sound update; clears `running` when the process tree has become empty.
     void update();

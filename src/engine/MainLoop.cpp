@@ -3,7 +3,6 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/FramePacer.h"
-#include "engine/GameFiles.h"
 #include "engine/WindowScale.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
@@ -17,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -49,15 +49,19 @@ bool isSoftwareRenderer(const char* renderer)
 }
 
 // SDL takes an icon only before it opens the window.
-void setWindowIcon()
+void setWindowIcon(const std::string& fileName)
 {
-    SDL_Surface* icon = SDL_LoadBMP(GameFiles::windowIcon);
+    if (fileName.empty())
+        return;
+    SDL_Surface* icon = SDL_LoadBMP(fileName.c_str());
     if (!icon)
         return;
     SDL_WM_SetIcon(icon, nullptr);
     SDL_FreeSurface(icon);
 }
 } // namespace
+
+MainLoop::MainLoop(GameSetup gameSetup) : setup(std::move(gameSetup)) {}
 
 int MainLoop::run()
 {
@@ -102,7 +106,7 @@ MainLoop::StartUp MainLoop::startUp()
     input.setPixelScale(pixelScale);
     if (!openVideoForRenderer(fullscreen))
         return reportStartUpFailure(std::string("cannot open the OpenGL window: ") + SDL_GetError());
-    Core::instance()->init();
+    Core::instance()->init(setup);
     setUpProjection();
     return StartUp::Running;
 }
@@ -120,9 +124,9 @@ void MainLoop::setGlAttributes()
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
 }
 
-bool MainLoop::openVideo(bool fullscreen, int scale)
+bool MainLoop::openVideo(bool fullscreen, int scale, const std::string& icon)
 {
-    setWindowIcon();
+    setWindowIcon(icon);
     const Uint32 flags = fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL;
     const int factor = fullscreen ? 1 : scale;
     if (!SDL_SetVideoMode(windowWidth * factor, windowHeight * factor, windowBitsPerPixel, flags))
@@ -142,7 +146,7 @@ void MainLoop::setUpProjection()
 
 bool MainLoop::openVideoForRenderer(bool fullscreen)
 {
-    if (!openVideo(fullscreen, pixelScale))
+    if (!openVideo(fullscreen, pixelScale, setup.windowIcon))
         return false;
     // Which renderer draws is known only once a window is open. A software renderer in a window paid
     // about a third of a frame in play for showing it: SDL draws windows through a buffer of its own,
@@ -157,7 +161,7 @@ bool MainLoop::openVideoForRenderer(bool fullscreen)
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     SDL_InitSubSystem(SDL_INIT_VIDEO);
     setGlAttributes();
-    if (!openVideo(fullscreen, pixelScale))
+    if (!openVideo(fullscreen, pixelScale, setup.windowIcon))
         return false;
     drawsIntoFront = true;
     glDrawBuffer(GL_FRONT);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/GameSetup.h"
 #include "engine/InputQueue.h"
 #include "graphics/PictureLook.h"
 #include "graphics/PixelCopy.h"
 #include "graphics/PlayField.h"
 
 #include <cstdint>
+#include <string>
 
 // The program's life after main: opens the window, has Core load and start the game, runs one paced
 // frame after another until the window is closed or the process tree is empty, then destroys Core and
@@ -13,6 +15,9 @@
 class MainLoop
 {
 public:
+    // The loop runs the game that the setup describes.
+    explicit MainLoop(GameSetup gameSetup);
+
     static constexpr int windowWidth = PlayField::width;
     static constexpr int windowHeight = PlayField::height;
     static constexpr int windowBitsPerPixel = 32;
@@ -39,9 +44,9 @@ public:
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();
-    // Opens the OpenGL window with its caption and icon, `scale` times the picture's size each way (full
-    // screen is always the picture's); false when SDL could not.
-    static bool openVideo(bool fullscreen, int scale = 1);
+    // Opens the OpenGL window with its caption and the icon of that file, if any, `scale` times the
+    // picture's size each way (full screen is always the picture's); false when SDL could not.
+    static bool openVideo(bool fullscreen, int scale = 1, const std::string& icon = std::string());
     // The play-field projection: x 0 to 800 left to right, y 0 to 600 bottom to top.
     static void setUpProjection();
 
@@ -63,6 +68,7 @@ private:
     // have frames drawn into its front buffer; false when SDL could not.
     bool openVideoForRenderer(bool fullscreen);
 
+    GameSetup setup;
     InputQueue input;
     // What the picture on screen depends on; unknown while the screen shows none of this game's frames.
     PictureLook shownLook;

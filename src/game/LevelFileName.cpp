@@ -1,7 +1,7 @@
 #include "game/LevelFileName.h"
 
-#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
+#include "game/GameFiles.h"
 
 std::string levelFileName(int level)
 {

@@ -4,16 +4,17 @@
 #include "engine/Event.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
+#include "game/CaptionLayout.h"
+#include "game/GeneratorSigns.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
-#include "widgets/GeneratorSigns.h"
 #include "world/World.h"
 
 #include <utility>
 
 // Below the caption's last line stand the card's padding, the clearance and then the countdown line.
-static_assert(LevelCaption::shownBottom ==
+static_assert(CaptionLayout::shownBottom ==
                   ScreenLayout::countdownLineTopLeft.y + ScreenLayout::captionClearance + TextCard::padding,
               "the caption ends where the countdown line leaves it room");
 
@@ -68,11 +69,11 @@ std::string ProcessCountdown::text() const
 
 void ProcessCountdown::showCaption()
 {
-    for (const std::string& line : levelCaption.shownTitleLines())
-        caption.addLine(line, LevelCaption::titleScale, ScreenLayout::captionTitleColour);
-    for (const std::string& line : levelCaption.shownHintLines())
-        caption.addLine(line, LevelCaption::hintScale, ScreenLayout::captionHintColour);
-    caption.show(LevelCaption::shownTop);
+    for (const std::string& line : CaptionLayout::titleLines(levelCaption))
+        caption.addLine(line, CaptionLayout::titleScale, ScreenLayout::captionTitleColour);
+    for (const std::string& line : CaptionLayout::hintLines(levelCaption))
+        caption.addLine(line, CaptionLayout::hintScale, ScreenLayout::captionHintColour);
+    caption.show(CaptionLayout::shownTop);
 }
 
 void ProcessCountdown::showGeneratorSigns()

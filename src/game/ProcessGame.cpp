@@ -3,9 +3,9 @@
 #include "engine/Core.h"
 #include "engine/Event.h"
 #include "engine/EventType.h"
-#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
+#include "game/GameFiles.h"
 #include "game/LevelFileName.h"
 #include "game/ProcessCongratulations.h"
 #include "game/ProcessCountdown.h"
@@ -19,6 +19,7 @@
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
+#include "world/HeartKinds.h"
 #include "world/LevelCaption.h"
 #include "world/LevelReport.h"
 #include "world/LevelRules.h"
@@ -53,7 +54,6 @@ void ProcessGame::start()
     for (int type : listenedTypes)
         listen(type);
     startLevel();
-    playing = false;
 }
 
 void ProcessGame::handleEvent(Event& event)
@@ -61,11 +61,11 @@ void ProcessGame::handleEvent(Event& event)
     switch (event.type)
     {
     case ProcessStopped:
-        childStopped(event.getObject());
+        phaseEnded(event.getObject());
         break;
     case ButtonClicked:
-        if (stringToInt(event.getParameter(0)) == RestartLevel && playing)
-            restartLevel();
+        if (stringToInt(event.getParameter(0)) == RestartLevel && phase == Phase::Play)
+            startLevel();
         break;
     case LevelGoalReached:
         goalReached();
@@ -88,83 +88,80 @@ void ProcessGame::buildDisplay()
     using Layout = ScreenLayout;
     interface->addWidget(
         new Image(GameFiles::bottomBarPicture, Layout::bottomBarOpacity, Layout::bottomBarCentre));
-    interface->addWidget(new Image(GameFiles::lightHeartPicture, Layout::heartIconOpacity,
-                                   Layout::lightHeartIconCentre, Layout::heartIconSize));
-    const std::string fullSupply = intToString(LevelRules::heartsPerKind);
-    lightLabel = new Label(fullSupply, Layout::countScale, Layout::countScale, Layout::lightCountTopLeft,
-                           Layout::countColour);
-    darkLabel = new Label(fullSupply, Layout::countScale, Layout::countScale, Layout::darkCountTopLeft,
-                          Layout::countColour);
-    interface->addWidget(lightLabel);
-    interface->addWidget(darkLabel);
-    interface->addWidget(new Image(GameFiles::darkHeartPicture, Layout::heartIconOpacity,
-                                   Layout::darkHeartIconCentre, Layout::heartIconSize));
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+    {
+        interface->addWidget(new Image(HeartKinds::all[kind].picture, Layout::heartIconOpacity,
+                                       Layout::heartIconCentre(kind), Layout::heartIconSize));
+        heartCounts.push_back(new Label(intToString(HeartKinds::all[kind].supply), Layout::countScale,
+                                        Layout::countScale, Layout::heartCountTopLeft(kind),
+                                        Layout::countColour));
+        interface->addWidget(heartCounts.back());
+    }
     meter = new Meter(GameFiles::meterEmptyPicture, GameFiles::meterFullPicture, 0, Layout::meterTopLeft);
     interface->addWidget(meter);
     interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Layout::restartButtonTopLeft,
                                         Layout::restartButtonScale, Layout::restartButtonScale));
 }
 
-void ProcessGame::childStopped(const Handle<Object>& child)
+void ProcessGame::refreshDisplay()
 {
-    if (child == countdown)
+    Handle<World> world = Core::instance()->getWorld();
+    for (std::size_t kind = 0; kind < heartCounts.size(); ++kind)
+        heartCounts[kind]->setText(intToString(world->getHeartsLeft(kind)));
+    meter->value = static_cast<float>(world->getCapturedCount() / static_cast<double>(LevelRules::goal));
+}
+
+void ProcessGame::enterPhase(Phase next, Handle<Process> process)
+{
+    // A phase that ended by itself has left the tree already, and is not removed twice.
+    removeChild(phaseProcess);
+    phase = next;
+    phaseProcess = process;
+    addChild(process);
+}
+
+void ProcessGame::phaseEnded(const Handle<Object>& child)
+{
+    // Notices of phases taken out by a restart come after the next phase has begun.
+    if (child != phaseProcess)
+        return;
+    switch (phase)
     {
-        playing = true;
-        play = new ProcessPlay();
-        addChild(play);
-    }
-    if (child == levelUp)
+    case Phase::Countdown:
+        enterPhase(Phase::Play, new ProcessPlay());
+        break;
+    case Phase::LevelComplete:
         advanceLevel();
-    if (child == congratulations)
+        break;
+    case Phase::Congratulations:
         finished = true;
+        break;
+    case Phase::Play:
+        break;
+    }
 }
 
 void ProcessGame::goalReached()
 {
     // The goal is delivered in the frame it was reached: a restart or Escape handled earlier in that
     // frame has already abandoned the play phase, and its goal no longer counts.
-    if (finished || !playing)
+    if (finished || phase != Phase::Play)
         return;
-    playing = false;
-    saveWonLevel();
-    levelUp = new ProcessLevelUp();
-    addChild(levelUp);
-}
-
-void ProcessGame::saveWonLevel()
-{
-    // Saved at once, so leaving during "LEVEL COMPLETE!!" keeps the win; advancing writes it again as
-    // before. Only ever forward: a new game's early win does not undo progress saved further on.
-    if (level == std::numeric_limits<int>::max() || !levelExists(level + 1))
-        return;
-    if (SaveFile::readLevel() < level + 1)
-        SaveFile::writeLevel(level + 1);
+    // No level follows the largest number there is: the game is won there, as at a missing file.
+    if (level < std::numeric_limits<int>::max() && levelExists(level + 1))
+        saveProgress(level + 1, SaveRule::OnlyForward);
+    enterPhase(Phase::LevelComplete, new ProcessLevelUp());
 }
 
 void ProcessGame::advanceLevel()
 {
-    // No level follows the largest number there is: the game is won there, as at a missing file.
-    const bool numberLeft = level < std::numeric_limits<int>::max();
-    if (numberLeft)
-        ++level;
-    playing = false;
-    if (!numberLeft || !levelExists(level))
+    if (level == std::numeric_limits<int>::max() || !levelExists(level + 1))
     {
-        congratulations = new ProcessCongratulations();
-        addChild(congratulations);
+        enterPhase(Phase::Congratulations, new ProcessCongratulations());
         return;
     }
-    SaveFile::writeLevel(level);
-    startLevel();
-}
-
-void ProcessGame::restartLevel()
-{
-    playing = false;
-    removeChild(play);
-    removeChild(countdown);
-    removeChild(levelUp);
-    removeChild(congratulations);
+    ++level;
+    saveProgress(level, SaveRule::Always);
     startLevel();
 }
 
@@ -173,14 +170,15 @@ void ProcessGame::startLevel()
     // The countdown shows the caption from the remarks this load has just read.
     LevelReport read;
     Core::instance()->getWorld()->load(levelFileName(level), &read);
-    countdown = new ProcessCountdown(level, LevelCaption::findIn(read.remarks));
-    addChild(countdown);
+    enterPhase(Phase::Countdown, new ProcessCountdown(level, LevelCaption::findIn(read.remarks)));
 }
 
-void ProcessGame::refreshDisplay()
+// Saved at once when a level is won, so that leaving during "LEVEL COMPLETE!!" keeps the win, but never
+// back past progress saved further on by an earlier game; saved again, as it stands, when the next level
+// begins.
+void ProcessGame::saveProgress(int reachedLevel, SaveRule rule)
 {
-    Handle<World> world = Core::instance()->getWorld();
-    darkLabel->setText(intToString(world->getDarkHearts()));
-    lightLabel->setText(intToString(world->getLightHearts()));
-    meter->value = static_cast<float>(world->getCapturedCount() / static_cast<double>(LevelRules::goal));
+    if (rule == SaveRule::OnlyForward && SaveFile::readLevel() >= reachedLevel)
+        return;
+    SaveFile::writeLevel(reachedLevel);
 }

@@ -1,8 +1,8 @@
 #include "game/ProcessInstructions.h"
 
 #include "engine/Core.h"
-#include "engine/GameFiles.h"
 #include "game/ButtonId.h"
+#include "game/GameFiles.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "widgets/Image.h"

@@ -3,7 +3,7 @@
 #include "engine/Core.h"
 #include "engine/Event.h"
 #include "engine/EventType.h"
-#include "engine/GameFiles.h"
+#include "game/GameFiles.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"

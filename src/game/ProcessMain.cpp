@@ -4,11 +4,24 @@
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
+#include "game/GameFiles.h"
 #include "game/ProcessGame.h"
 #include "game/ProcessInstructions.h"
 #include "game/ProcessIntro.h"
 #include "game/ProcessMenu.h"
 #include "game/SaveFile.h"
+
+GameSetup ProcessMain::setup()
+{
+    GameSetup game;
+    game.windowIcon = GameFiles::windowIcon;
+    game.fontPicture = GameFiles::fontPicture;
+    game.backgroundLevel = GameFiles::backgroundLevel;
+    game.music = GameFiles::music;
+    game.clickSound = GameFiles::clickSound;
+    game.makeRoot = [] { return Handle<Process>(new ProcessMain()); };
+    return game;
+}
 
 ProcessMain::ProcessMain() = default;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/GameSetup.h"
 #include "engine/Handle.h"
 #include "engine/Process.h"
 
@@ -15,6 +16,9 @@ class ProcessMenu;
 class ProcessMain : public Process
 {
 public:
+    // What the engine runs for this game: its start-up files and a new ProcessMain as the root.
+    static GameSetup setup();
+
     ProcessMain();
     ~ProcessMain() override;
 

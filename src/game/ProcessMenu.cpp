@@ -1,8 +1,8 @@
 #include "game/ProcessMenu.h"
 
 #include "engine/Core.h"
-#include "engine/GameFiles.h"
 #include "game/ButtonId.h"
+#include "game/GameFiles.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"

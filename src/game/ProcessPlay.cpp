@@ -7,10 +7,9 @@
 #include "engine/StringConversion.h"
 #include "game/ScreenLayout.h"
 #include "graphics/PlayField.h"
+#include "world/HeartKinds.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
-
-#include <SDL.h>
 
 void ProcessPlay::start()
 {
@@ -41,22 +40,17 @@ void ProcessPlay::placeHeart(const Event& mouseUp)
 {
     const int x = stringToInt(mouseUp.getParameter(0));
     const int y = PlayField::yFromWindow(stringToInt(mouseUp.getParameter(1)));
-    const int button = stringToInt(mouseUp.getParameter(2));
-    if (y <= ScreenLayout::bottomBarTop)
+    const std::size_t kind = HeartKinds::placedBy(stringToInt(mouseUp.getParameter(2)));
+    if (kind == HeartKinds::none || !LevelRules::isPlaceable(x, y))
         return;
-    Handle<World> world = Core::instance()->getWorld();
-    if (button == SDL_BUTTON_LEFT)
-        world->placeHeart(x, y, LevelRules::heartRadius, LevelRules::strengthOf(LevelRules::Heart::Light),
-                          LevelRules::pictureOf(LevelRules::Heart::Light));
-    else if (button == SDL_BUTTON_RIGHT)
-        world->placeHeart(x, y, LevelRules::heartRadius, LevelRules::strengthOf(LevelRules::Heart::Dark),
-                          LevelRules::pictureOf(LevelRules::Heart::Dark));
+    const HeartKind& heart = HeartKinds::all[kind];
+    Core::instance()->getWorld()->placeHeart(x, y, LevelRules::heartRadius, heart.strength, heart.picture);
 }
 
 void ProcessPlay::checkGoal()
 {
     // The goal is reported once: the process is reaped at the end of this delivery pass.
-    if (finished || Core::instance()->getWorld()->getCapturedCount() < LevelRules::goal)
+    if (finished || !LevelRules::isWon(*Core::instance()->getWorld()))
         return;
     Event reached(LevelGoalReached);
     Core::instance()->getEventManager()->post(reached);
@@ -65,9 +59,7 @@ void ProcessPlay::checkGoal()
 
 void ProcessPlay::checkFlowOver()
 {
-    Handle<World> world = Core::instance()->getWorld();
-    if (finished || outOfParticles.isShown() || !world->isFlowOver() ||
-        world->getCapturedCount() >= LevelRules::goal)
+    if (finished || outOfParticles.isShown() || !LevelRules::isLost(*Core::instance()->getWorld()))
         return;
     outOfParticles.addLine(outOfParticlesText, ScreenLayout::outOfParticlesScale,
                            ScreenLayout::outOfParticlesColour);

@@ -1,7 +1,7 @@
 #include "game/SaveFile.h"
 
-#include "engine/GameFiles.h"
 #include "engine/StringConversion.h"
+#include "game/GameFiles.h"
 #include "platform/RegularFile.h"
 
 #include <cstdio>

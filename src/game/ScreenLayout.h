@@ -2,7 +2,11 @@
 
 #include "graphics/Font.h"
 #include "graphics/PlayField.h"
+#include "world/HeartKinds.h"
+#include "world/LevelRules.h"
 #include "world/Vector3.h"
+
+#include <cstddef>
 
 // Where the screens put their widgets and how those look, read by the screens and by the tests that
 // press their buttons. Positions are in field units (x from the left edge, y up from the bottom edge):
@@ -45,15 +49,16 @@ public:
     // count of each kind of heart, the meter and RESTART LEVEL.
     static constexpr Vector3 bottomBarCentre{400, 37, 0};
     static constexpr float bottomBarOpacity = 0.7f;
-    // The bar's top edge, in field units up from the bottom: on and below it no heart can be seen, so
-    // none is placed there.
-    static constexpr int bottomBarTop = 74;
+    // The bar's top edge, in field units up from the bottom: it covers exactly the field where no heart
+    // may go.
+    static constexpr int bottomBarTop = LevelRules::heartFloor;
+    // Each kind of heart, in the order of HeartKinds, shows its icon and, right of it, how many are left;
+    // the kinds share the bar left of the meter, 100 units apart while they fit.
     static constexpr Vector3 heartIconSize{50, 50, 0};
     static constexpr float heartIconOpacity = 1;
-    static constexpr Vector3 lightHeartIconCentre{70, 37, 0};
-    static constexpr Vector3 darkHeartIconCentre{170, 37, 0};
-    static constexpr Vector3 lightCountTopLeft{110, 50, 0};
-    static constexpr Vector3 darkCountTopLeft{210, 50, 0};
+    static constexpr Vector3 firstHeartIconCentre{70, 37, 0};
+    static constexpr Vector3 heartCountOffset{40, 13, 0};
+    static constexpr float widestHeartSpacing = 100;
     static constexpr float countScale = 0.7f;
     static constexpr Vector3 countColour = white;
     static constexpr Vector3 meterTopLeft{300, 70, 0};
@@ -71,6 +76,22 @@ public:
     static constexpr float outOfParticlesTop = countdownLineTopLeft.y;
     static constexpr float outOfParticlesScale = overlayScale;
     static constexpr Vector3 outOfParticlesColour = magenta;
+
+    // Where the bar shows the heart kind of that index: the centre of its icon and the top-left corner of
+    // its count.
+    static constexpr Vector3 heartIconCentre(std::size_t kind)
+    {
+        const float firstIconLeft = firstHeartIconCentre.x - heartIconSize.x / 2;
+        const float room = (meterTopLeft.x - firstIconLeft) / static_cast<float>(HeartKinds::count);
+        const float spacing = room < widestHeartSpacing ? room : widestHeartSpacing;
+        return Vector3(firstHeartIconCentre.x + spacing * static_cast<float>(kind), firstHeartIconCentre.y,
+                       0);
+    }
+    static constexpr Vector3 heartCountTopLeft(std::size_t kind)
+    {
+        const Vector3 icon = heartIconCentre(kind);
+        return Vector3(icon.x + heartCountOffset.x, icon.y + heartCountOffset.y, 0);
+    }
 
     // The countdown's caption (its place and scales are the level caption's own): the level's title in
     // the menu's title colour, its hint in white, on a card that stays this far above the countdown line.

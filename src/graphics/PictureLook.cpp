@@ -1,27 +1,8 @@
 #include "graphics/PictureLook.h"
 
-#include "world/Vector3.h"
-
 void PictureLook::add(const void* data, std::size_t count)
 {
     bytes.append(static_cast<const char*>(data), count);
-}
-
-void PictureLook::add(float value)
-{
-    add(&value, sizeof value);
-}
-
-void PictureLook::add(int value)
-{
-    add(&value, sizeof value);
-}
-
-void PictureLook::add(const Vector3& vector)
-{
-    add(vector.x);
-    add(vector.y);
-    add(vector.z);
 }
 
 void PictureLook::add(const std::string& text)

@@ -2,8 +2,7 @@
 
 #include <cstddef>
 #include <string>
-
-class Vector3;
+#include <type_traits>
 
 // What one frame's picture depends on, written down by everything drawn in it: two frames with equal
 // looks draw equal pictures, so the second one need not be drawn at all. A drawer that cannot say what
@@ -12,9 +11,12 @@ class PictureLook
 {
 public:
     void add(const void* bytes, std::size_t count);
-    void add(float value);
-    void add(int value);
-    void add(const Vector3& vector);
+    // A plain value as its bytes: a number, a vector, a colour.
+    template <typename T, typename = std::enable_if_t<std::is_trivially_copyable_v<T>>>
+    void add(const T& value)
+    {
+        add(&value, sizeof value);
+    }
     // The text and its end, so that consecutive texts cannot run into one another.
     void add(const std::string& text);
     void markUnknown();

@@ -1,7 +1,6 @@
 #include "world/GravBody.h"
 
 #include "engine/Core.h"
-#include "engine/GameFiles.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -32,5 +31,5 @@ void GravBody::draw()
 
 bool GravBody::isPlanet() const
 {
-    return textureName == GameFiles::planetPicture;
+    return textureName == planetPicture;
 }

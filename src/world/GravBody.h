@@ -19,7 +19,10 @@ public:
     // Needs the OpenGL context.
     void draw() override;
 
-    // A body drawn with GameFiles::planetPicture is a planet: only particles it absorbs count towards the
+    // The picture that makes a body a planet.
+    static constexpr char planetPicture[] = "./graphics/planet.png";
+
+    // A body drawn with planetPicture is a planet: only particles it absorbs count towards the
     // goal. A planet is deliberately known by its picture's name alone, exactly as the level file writes
     // it; every level file relies on it, so the planet's picture spelled otherwise is an ordinary body.
     bool isPlanet() const;

@@ -5,7 +5,6 @@
 
 #include <cassert>
 #include <cstring>
-#include <sstream>
 
 namespace
 {
@@ -26,12 +25,40 @@ bool isInFont(char character)
     return character != '\0' && std::strchr(Font::gameAlphabet, character) != nullptr;
 }
 
-std::vector<std::string> shownLines(const std::string& text, std::size_t columns, std::size_t lineCount)
+// Walks drawable text (words between single blanks) once, handing every line it breaks into, as its first
+// character and length, to `take`, and stops as soon as `take` returns false.
+template <typename Take>
+void breakLines(const std::string& text, std::size_t columns, Take take)
 {
-    std::vector<std::string> lines = LevelCaption::wrap(LevelCaption::drawable(text), columns);
-    if (lines.size() > lineCount)
-        lines.resize(lineCount);
-    return lines;
+    assert(columns > 0 && "a line holds at least one character");
+    std::size_t lineBegin = 0;
+    std::size_t lineEnd = 0;
+    bool lineOpen = false;
+    for (std::size_t position = text.find_first_not_of(' '); position != std::string::npos;
+         position = text.find_first_not_of(' ', position))
+    {
+        std::size_t wordEnd = text.find(' ', position);
+        if (wordEnd == std::string::npos)
+            wordEnd = text.size();
+        if (lineOpen && lineEnd - lineBegin + 1 + (wordEnd - position) <= columns)
+        {
+            lineEnd = wordEnd;
+            position = wordEnd;
+            continue;
+        }
+        if (lineOpen && !take(lineBegin, lineEnd - lineBegin))
+            return;
+        // A word longer than a line fills whole lines first.
+        for (; wordEnd - position > columns; position += columns)
+            if (!take(position, columns))
+                return;
+        lineBegin = position;
+        lineEnd = wordEnd;
+        lineOpen = true;
+        position = wordEnd;
+    }
+    if (lineOpen)
+        take(lineBegin, lineEnd - lineBegin);
 }
 
 std::string trimmed(const std::string& text)
@@ -76,16 +103,6 @@ const std::string& LevelCaption::getHint() const
     return hint;
 }
 
-std::vector<std::string> LevelCaption::shownTitleLines() const
-{
-    return shownLines(title, titleColumns, titleLinesShown);
-}
-
-std::vector<std::string> LevelCaption::shownHintLines() const
-{
-    return shownLines(hint, hintColumns, hintLinesShown);
-}
-
 std::string LevelCaption::drawable(const std::string& text)
 {
     std::string result;
@@ -118,30 +135,29 @@ std::string LevelCaption::lostCharacters(const std::string& text)
     return lost;
 }
 
-std::vector<std::string> LevelCaption::wrap(const std::string& text, std::size_t columns)
+std::vector<std::string> LevelCaption::wrap(const std::string& text, std::size_t columns,
+                                            std::size_t maxLines)
 {
-    assert(columns > 0 && "a line holds at least one character");
     std::vector<std::string> lines;
-    std::istringstream words(text);
-    std::string word;
-    std::string line;
-    while (words >> word)
-    {
-        if (!line.empty() && line.size() + 1 + word.size() <= columns)
-        {
-            line += ' ' + word;
-            continue;
-        }
-        if (!line.empty())
-            lines.push_back(line);
-        while (word.size() > columns)
-        {
-            lines.push_back(word.substr(0, columns));
-            word.erase(0, columns);
-        }
-        line = word;
-    }
-    if (!line.empty())
-        lines.push_back(line);
+    breakLines(text, columns,
+               [&](std::size_t begin, std::size_t length)
+               {
+                   if (lines.size() >= maxLines)
+                       return false;
+                   lines.push_back(text.substr(begin, length));
+                   return true;
+               });
     return lines;
+}
+
+std::size_t LevelCaption::countLines(const std::string& text, std::size_t columns)
+{
+    std::size_t count = 0;
+    breakLines(text, columns,
+               [&count](std::size_t, std::size_t)
+               {
+                   ++count;
+                   return true;
+               });
+    return count;
 }

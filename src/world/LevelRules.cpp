@@ -1,13 +1,18 @@
 #include "world/LevelRules.h"
 
-#include "engine/GameFiles.h"
+#include "world/World.h"
 
-const char* LevelRules::pictureOf(Heart kind)
+bool LevelRules::isPlaceable(int x, int y)
 {
-    return kind == Heart::Light ? GameFiles::lightHeartPicture : GameFiles::darkHeartPicture;
+    return x >= 0 && x < World::fieldWidth && y >= lowestHeartY && y <= World::fieldHeight;
 }
 
-float LevelRules::strengthOf(Heart kind)
+bool LevelRules::isWon(const World& world)
 {
-    return kind == Heart::Light ? heartPull : -heartPull;
+    return world.getCapturedCount() >= goal;
+}
+
+bool LevelRules::isLost(const World& world)
+{
+    return world.isFlowOver() && !isWon(world);
 }

@@ -1,26 +1,26 @@
 #pragma once
 
-// The rules every level is played by, read alike by the game's screens and by the level tool: the goal, the
-// supply of hearts, and what each kind of heart is as a body.
+class World;
+
+// The rules every level is played by, read alike by the game's screens and by the level tool: the goal,
+// where a heart may go, what every heart is as a body, and when a level is won or lost. The kinds of heart
+// and their supplies are HeartKinds.
 class LevelRules
 {
 public:
     // Particles the planets must capture to complete a level; also the meter's full scale.
     static constexpr int goal = 70;
-    // Light hearts, and as many dark hearts, that each load gives the player.
-    static constexpr int heartsPerKind = 5;
     // Every heart's radius, in field units.
     static constexpr float heartRadius = 20;
-    // How hard a heart pulls (light) or pushes (dark), in units^3 per step^2.
-    static constexpr float heartPull = 150;
-    enum class Heart
-    {
-        Light,
-        Dark
-    };
+    // A heart goes only above this height, in field units up from the bottom edge: the bottom bar covers
+    // the field up to it, and a heart there could not be seen.
+    static constexpr int heartFloor = 74;
+    static constexpr int lowestHeartY = heartFloor + 1;
 
-    // The picture of a heart of that kind; the world tells a heart's kind, and so its supply, by it.
-    static const char* pictureOf(Heart kind);
-    // The signed strength a heart of that kind is placed with: positive pulls, negative pushes.
-    static float strengthOf(Heart kind);
+    // Whether a player can place a heart at this field point (y up): on the field, from lowestHeartY up.
+    static bool isPlaceable(int x, int y);
+    // Whether the planets have captured the goal.
+    static bool isWon(const World& world);
+    // Whether the level can no longer be won: the flow is over short of the goal.
+    static bool isLost(const World& world);
 };

@@ -3,16 +3,15 @@
 #include "engine/Core.h"
 #include "engine/Event.h"
 #include "engine/EventType.h"
-#include "engine/GameFiles.h"
 #include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
 #include "platform/Clock.h"
 #include "platform/RegularFile.h"
+#include "world/HeartKinds.h"
 #include "world/LevelReader.h"
 #include "world/LevelReport.h"
-#include "world/LevelRules.h"
 
 #include <SDL_opengl.h>
 
@@ -48,8 +47,9 @@ void World::step()
 
 void World::load(const std::string& fileName, LevelReport* report)
 {
-    lightHearts = LevelRules::heartsPerKind;
-    darkHearts = LevelRules::heartsPerKind;
+    heartsLeft.clear();
+    for (const HeartKind& kind : HeartKinds::all)
+        heartsLeft.push_back(kind.supply);
     capturedCount = 0;
     generators.clear();
     bodies.clear();
@@ -110,18 +110,12 @@ void World::appendLook(PictureLook& look) const
 
 void World::placeHeart(int x, int y, float radius, float strength, const std::string& image)
 {
-    if (image == GameFiles::lightHeartPicture && lightHearts <= 0)
-        return;
-    if (image == GameFiles::darkHeartPicture && darkHearts <= 0)
-        return;
-    if (image == GameFiles::lightHeartPicture)
+    const std::size_t kind = HeartKinds::withPicture(image);
+    if (kind != HeartKinds::none)
     {
-        --lightHearts;
-        playClick();
-    }
-    if (image == GameFiles::darkHeartPicture)
-    {
-        --darkHearts;
+        if (heartsLeft[kind] <= 0)
+            return;
+        --heartsLeft[kind];
         playClick();
     }
     bodies.push_back(
@@ -143,14 +137,10 @@ int World::getCapturedCount() const
     return capturedCount;
 }
 
-int World::getLightHearts() const
+int World::getHeartsLeft(std::size_t kind) const
 {
-    return lightHearts;
-}
-
-int World::getDarkHearts() const
-{
-    return darkHearts;
+    assert(kind < heartsLeft.size() && "a kind of HeartKinds, after the first load");
+    return heartsLeft[kind];
 }
 
 const std::list<Particle>& World::getParticles() const
@@ -286,7 +276,7 @@ void World::drawBackground()
         return;
     }
     glEnable(GL_TEXTURE_2D);
-    bindTexture(GameFiles::backgroundPicture);
+    bindTexture(backgroundPicture);
     TexturedQuad::draw(0, 0, fieldWidth, fieldHeight);
     glDisable(GL_TEXTURE_2D);
     background.take(fieldWidth, fieldHeight);
@@ -319,7 +309,7 @@ void World::drawParticles()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
-    bindTexture(GameFiles::particlePicture);
+    bindTexture(particlePicture);
     for (const Particle& particle : particles)
     {
         glPushMatrix();

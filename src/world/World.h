@@ -25,6 +25,9 @@ class World : public EventListener
 public:
     // An emission pass comes at the first step more than this many milliseconds after the last one.
     static constexpr std::uint32_t emissionIntervalMs = 50;
+    // The field's backdrop, drawn first in every frame, and one particle of the flow, a small heart.
+    static constexpr char backgroundPicture[] = "./graphics/bg.png";
+    static constexpr char particlePicture[] = "./graphics/heart.png";
 
     // The visible field in units, and the limits, 100 units beyond its edges, past which a particle is lost.
     static constexpr int fieldWidth = PlayField::width;
@@ -74,8 +77,9 @@ public:
     void drawParticles();
     void drawBodies();
 
-    // Adds a body at (x, y) for the player. A light or dark heart image takes one heart from its supply
-    // and plays the click; with that supply used up nothing happens at all. Any other image just adds.
+    // Adds a body at (x, y) for the player. The picture of a heart kind takes one heart from that kind's
+    // supply and plays the click; with that supply used up nothing happens at all. Any other picture just
+    // adds.
     void placeHeart(int x, int y, float radius, float strength, const std::string& image);
     // What placing a heart from a supply sounds like. The world knows nothing of the sound system: Core
     // hands its world the click; a world given nothing (the level tool's) places hearts in silence.
@@ -86,8 +90,8 @@ public:
     bool isFlowOver() const;
 
     int getCapturedCount() const;
-    int getLightHearts() const;
-    int getDarkHearts() const;
+    // Hearts of that kind (an index of HeartKinds) the player may still place.
+    int getHeartsLeft(std::size_t kind) const;
     const std::list<Particle>& getParticles() const;
     const std::vector<Generator>& getGenerators() const;
     // The level's bodies in file order, followed by the placed hearts in placing order.
@@ -118,8 +122,8 @@ private:
     // again.
     PixelCopy background;
     int capturedCount = 0;
-    int lightHearts = 0;
-    int darkHearts = 0;
+    // Per kind of heart, in the order of HeartKinds.
+    std::vector<int> heartsLeft;
     std::function<void()> clickPlayer;
     // Scratch of the step: the bodies laid out for the pulls, and for each particle in list order the first
     // body that reaches it after its move (-1 for none), which the absorption test then uses.

@@ -17,7 +17,7 @@ using LoopFrames = Scene;
 TEST_F(LoopFrames, EveryFrameTakesOneRandomNumberPerStarDrawnOrNot)
 {
     ManualClock clock;
-    MainLoop loop;
+    MainLoop loop{GameSetup()};
     constexpr int frames = 20;
     Core::instance()->getWorld()->load("./levels/missing.txt");
     std::srand(7);

@@ -2,6 +2,7 @@
 #include "engine/Event.h"
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "engine/FramePacer.h"
 #include "engine/ProcessManager.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
@@ -10,6 +11,7 @@
 #include "game/ProcessGame.h"
 #include "game/ProcessIntro.h"
 #include "game/ProcessLevelUp.h"
+#include "game/ProcessMain.h"
 #include "game/ProcessMenu.h"
 #include "game/ProcessPlay.h"
 #include "game/ScreenLayout.h"
@@ -24,7 +26,7 @@
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
-#include "world/LevelRules.h"
+#include "world/HeartKinds.h"
 #include "world/World.h"
 
 #include <SDL.h>
@@ -62,7 +64,7 @@ SDL_Rect buttonPoint(int buttonId)
 class GameFlow : public CoreFixture
 {
 protected:
-    static constexpr std::uint32_t frameMilliseconds = 10;
+    static constexpr std::uint32_t frameMilliseconds = FramePacer::frameMilliseconds;
 
     void SetUp() override
     {
@@ -70,7 +72,7 @@ protected:
         writeLevel("bg.txt", "GRAVBODY 400 300 40 0 ./graphics/planet.png 1\n");
         writeLevel("level1.txt", quickLevel());
         writeLevel("level2.txt", quickLevel());
-        Core::instance()->init();
+        Core::instance()->init(ProcessMain::setup());
     }
     void writeLevel(const std::string& name, const std::string& content)
     {
@@ -259,8 +261,8 @@ TEST_F(GameFlow, ALevelCountsDownTakesHeartsOnlyInPlayAndIsWonAtExactlyTheGoal)
     const GravBody& light = world()->getBodies()[1];
     EXPECT_EQ(light.position.x, 200);
     EXPECT_EQ(light.position.y, 500);
-    EXPECT_EQ(light.strength, LevelRules::heartPull);
-    EXPECT_EQ(world()->getBodies()[2].strength, -LevelRules::heartPull);
+    EXPECT_EQ(light.strength, HeartKinds::all[0].strength);
+    EXPECT_EQ(world()->getBodies()[2].strength, HeartKinds::all[1].strength);
     EXPECT_EQ(label(0), "4") << "light hearts left";
     EXPECT_EQ(label(1), "3") << "dark hearts left";
 

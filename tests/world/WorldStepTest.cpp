@@ -1,5 +1,6 @@
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
+#include "world/HeartKinds.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -115,19 +116,14 @@ TEST_F(WorldStep, EachKindOfHeartHasASupplyOfFiveWithAClickUntilTheNextLoad)
     world.setClickPlayer([&] { ++clicks; });
     const std::string level = "GRAVBODY 120 100 10 0 ./graphics/planet.png 0\nGENERATOR 100 100 1 0 10";
     load(level);
-    const auto place = [&](int x, LevelRules::Heart kind)
-    {
-        world.placeHeart(x, 500, LevelRules::heartRadius, LevelRules::strengthOf(kind),
-                         LevelRules::pictureOf(kind));
-    };
-    for (int heart = 0; heart < 6; ++heart)
-        place(100 + heart, LevelRules::Heart::Light);
-    for (int heart = 0; heart < 7; ++heart)
-        place(200 + heart, LevelRules::Heart::Dark);
-    ASSERT_EQ(world.getBodies().size(), 11u) << "an empty supply ignores the click silently";
-    EXPECT_EQ(world.getLightHearts(), 0);
-    EXPECT_EQ(world.getDarkHearts(), 0);
-    EXPECT_EQ(clicks, 10);
+    for (const HeartKind& kind : HeartKinds::all)
+        for (int heart = 0; heart <= kind.supply; ++heart)
+            world.placeHeart(100 + heart, 500, LevelRules::heartRadius, kind.strength, kind.picture);
+    ASSERT_EQ(world.getBodies().size(), 1u + HeartKinds::totalSupply())
+        << "an empty supply ignores it silently";
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+        EXPECT_EQ(world.getHeartsLeft(kind), 0);
+    EXPECT_EQ(clicks, HeartKinds::totalSupply());
 
     stepUntilFirstEmission();
     for (int step = 0; step < 40; ++step)
@@ -135,8 +131,8 @@ TEST_F(WorldStep, EachKindOfHeartHasASupplyOfFiveWithAClickUntilTheNextLoad)
     ASSERT_GT(world.getCapturedCount(), 0);
     load(level);
     EXPECT_EQ(world.getCapturedCount(), 0);
-    EXPECT_EQ(world.getLightHearts(), LevelRules::heartsPerKind);
-    EXPECT_EQ(world.getDarkHearts(), LevelRules::heartsPerKind);
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+        EXPECT_EQ(world.getHeartsLeft(kind), HeartKinds::all[kind].supply);
     EXPECT_EQ(world.getBodies().size(), 1u);
     EXPECT_TRUE(world.getParticles().empty());
 }

@@ -31,7 +31,7 @@ std::optional<HeartPlacement> readHeart(const std::string& text)
     if (!std::getline(fields, kind, ',') || !std::getline(fields, x, ',') || !std::getline(fields, y, ',') ||
         std::getline(fields, extra) || text.back() == ',')
         return std::nullopt;
-    const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
+    const std::optional<std::size_t> kindRead = HeartPlacement::kindNamed(kind);
     const std::optional<int> xRead = parseInteger(x);
     const std::optional<int> yRead = parseInteger(y);
     if (!kindRead || !xRead || !yRead)
@@ -134,9 +134,8 @@ bool CommandLine::readOption(const std::string& name, const std::optional<std::s
         const std::optional<HeartPlacement> heart = readHeart(*value);
         if (!heart)
         {
-            error =
-                "option --heart needs KIND,X,Y with KIND light or dark and whole numbers X and Y, not \"" +
-                *value + "\"";
+            error = "option --heart needs KIND,X,Y with KIND " + HeartPlacement::kindNames() +
+                    " and whole numbers X and Y, not \"" + *value + "\"";
             return false;
         }
         hearts.push_back(*heart);
@@ -180,11 +179,13 @@ bool CommandLine::checkLevelCount(std::string& error) const
     return true;
 }
 
-const char* CommandLine::usage()
+std::string CommandLine::usage()
 {
     return "usage:\n"
            "  lumora-levels simulate LEVEL [--ticks N] [--tick-ms MS] [--heart KIND,X,Y]... [--dump]\n"
-           "      Loads LEVEL, places the hearts (KIND light or dark, X and Y in field units with y up),\n"
+           "      Loads LEVEL, places the hearts (KIND " +
+           HeartPlacement::kindNames() +
+           ", X and Y in field units with y up),\n"
            "      takes N steps (default 0) at MS milliseconds each (default 10) from a fresh emission\n"
            "      timer, and prints the outcome as one line of JSON; --dump adds every particle\n"
            "      [x, y, vx, vy] and every body's angle.\n"
@@ -207,7 +208,7 @@ const char* CommandLine::usage()
            "      heart moved up to 10 units in a random direction. Reports a BREAK, and exits 1, for a "
            "level\n"
            "      won without hearts, a solution that is missing, fails, wins under 80 % of its trials or\n"
-           "      lies under the bar (y below 110), one of the first three levels won by fewer than 10\n"
+           "      lies on the bar (y below 75), one of the first three levels won by fewer than 10\n"
            "      single hearts, or a later one won by more than 2 single hearts over the level before.\n"
            "Run it in the game's folder (data/): pictures and the click are found as the game finds them.\n"
            "Exit status: 0 fine, 1 a check, search or curve failed, 2 a usage error or an unreadable "

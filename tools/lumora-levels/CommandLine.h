@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HeartPlacement.h"
+#include "Simulation.h"
 
 #include <cstdint>
 #include <optional>
@@ -24,13 +25,13 @@ public:
 
     // Reads the arguments after the program name. On a mistake returns nothing and says what is wrong.
     static std::optional<CommandLine> parse(const std::vector<std::string>& arguments, std::string& error);
-    static const char* usage();
+    static std::string usage();
 
     Command command = Command::Help;
     std::vector<std::string> levels;
     // simulate
     int ticks = 0;
-    std::uint32_t tickMs = 10;
+    std::uint32_t tickMs = Simulation::defaultTickMs;
     std::vector<HeartPlacement> hearts;
     bool dump = false;
     // solve: the time it may take, an optional number of trials instead (for results that do not depend

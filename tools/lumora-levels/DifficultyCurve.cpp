@@ -5,11 +5,14 @@
 #include "Solution.h"
 
 #include "engine/Handle.h"
+#include "world/HeartKinds.h"
 #include "world/LevelReport.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <iomanip>
 #include <ostream>
 #include <random>
@@ -41,10 +44,10 @@ void DifficultyCurve::countGridWins(Point& point)
     for (int x = gridStep / 2; x < World::fieldWidth; x += gridStep)
         for (int y = gridStep / 2; y < World::fieldHeight; y += gridStep)
         {
-            if (y < HeartPlacement::lowestY)
+            if (y < gridLowestY)
                 continue;
-            point.lightWins += play.play({HeartPlacement{HeartPlacement::Kind::Light, x, y}}).solved ? 1 : 0;
-            point.darkWins += play.play({HeartPlacement{HeartPlacement::Kind::Dark, x, y}}).solved ? 1 : 0;
+            for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+                point.wins[kind] += play.play({HeartPlacement{kind, x, y}}).solved ? 1 : 0;
         }
 }
 
@@ -92,23 +95,21 @@ HeartPlacement DifficultyCurve::nudged(HeartPlacement heart, unsigned long angle
     return heart;
 }
 
-bool DifficultyCurve::isPlaceable(const HeartPlacement& heart)
-{
-    return heart.x >= 0 && heart.x < World::fieldWidth && heart.y >= HeartPlacement::lowestY &&
-           heart.y < World::fieldHeight;
-}
-
 void DifficultyCurve::write(std::ostream& out) const
 {
     std::size_t nameWidth = std::string("level").size();
     for (const Point& point : points)
         nameWidth = std::max(nameWidth, point.levelFile.size());
-    out << std::left << std::setw(static_cast<int>(nameWidth)) << "level" << std::right
-        << "  light  dark  hearts  tolerance\n";
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << "level" << std::right;
+    for (const HeartKind& kind : HeartKinds::all)
+        out << "  " << kind.name;
+    out << "  hearts  tolerance\n";
     for (const Point& point : points)
     {
-        out << std::left << std::setw(static_cast<int>(nameWidth)) << point.levelFile << std::right
-            << std::setw(7) << point.lightWins << std::setw(6) << point.darkWins;
+        out << std::left << std::setw(static_cast<int>(nameWidth)) << point.levelFile << std::right;
+        for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+            out << std::setw(static_cast<int>(std::strlen(HeartKinds::all[kind].name)) + 2)
+                << point.wins[kind];
         if (point.solutionProblem.empty())
             out << std::setw(8) << point.solution.size() << std::setw(8) << point.steadyTrials << '/'
                 << nudgeTrials;
@@ -142,10 +143,10 @@ void DifficultyCurve::addBreaksOf(std::size_t index, std::vector<std::string>& b
                          std::to_string(nudgeUnits) + " units off, fewer than " +
                          std::to_string(leastTolerancePercent) + " %");
     for (std::size_t heart = 0; heart < point.solution.size(); ++heart)
-        if (!isPlaceable(point.solution[heart]))
+        if (!LevelRules::isPlaceable(point.solution[heart].x, point.solution[heart].y))
             breaks.push_back(name + "a player cannot place solution heart " + std::to_string(heart + 1) +
-                             " there (under the bar below y " + std::to_string(HeartPlacement::lowestY) +
-                             " or off the field)");
+                             " there (on the bar, below y " + std::to_string(LevelRules::lowestHeartY) +
+                             ", or off the field)");
     if (index < teachingLevels)
     {
         if (point.gridWins() < manyPlacements)

@@ -2,7 +2,10 @@
 
 #include "HeartPlacement.h"
 
+#include "world/HeartKinds.h"
+
 #include <iosfwd>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,9 @@ public:
     // The grid of single hearts: one every this many units, half a step in from the left edge, in the rows
     // a player can reach; each heart placed after one second, as the first heart of a paced play.
     static constexpr int gridStep = 60;
+    // The grid's lowest height, in field units, kept from before the game's rule of where a heart may go
+    // (LevelRules) was shared, so that the shipped curve reads as it was measured.
+    static constexpr int gridLowestY = 110;
     // Trials of the recorded solution with every heart moved up to this many units in a random direction,
     // drawn from a fixed seed that each level starts afresh, so a level's figure depends on it alone.
     static constexpr int nudgeTrials = 20;
@@ -42,21 +48,20 @@ private:
     struct Point
     {
         std::string levelFile;
-        int lightWins = 0;
-        int darkWins = 0;
+        // Per kind of heart, in the order of HeartKinds.
+        std::vector<int> wins = std::vector<int>(HeartKinds::count);
         bool wonWithoutHearts = false;
         // Why the recorded solution cannot count; empty when it was replayed and won.
         std::string solutionProblem;
         std::vector<HeartPlacement> solution;
         int steadyTrials = 0;
 
-        int gridWins() const { return lightWins + darkWins; }
+        int gridWins() const { return std::accumulate(wins.begin(), wins.end(), 0); }
     };
 
     static void countGridWins(Point& point);
     static void replaySolution(Point& point, const std::string& remarks);
     static HeartPlacement nudged(HeartPlacement heart, unsigned long angleDraw, unsigned long distanceDraw);
-    static bool isPlaceable(const HeartPlacement& heart);
     void addBreaksOf(std::size_t index, std::vector<std::string>& breaks) const;
 
     std::vector<Point> points;

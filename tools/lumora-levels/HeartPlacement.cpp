@@ -1,15 +1,28 @@
 #include "HeartPlacement.h"
 
-std::optional<HeartPlacement::Kind> HeartPlacement::kindNamed(const std::string& name)
+#include "world/HeartKinds.h"
+
+std::optional<std::size_t> HeartPlacement::kindNamed(const std::string& name)
 {
-    if (name == "light")
-        return Kind::Light;
-    if (name == "dark")
-        return Kind::Dark;
-    return std::nullopt;
+    const std::size_t kind = HeartKinds::named(name);
+    if (kind == HeartKinds::none)
+        return std::nullopt;
+    return kind;
 }
 
-const char* HeartPlacement::nameOf(Kind kind)
+const char* HeartPlacement::nameOf(std::size_t kind)
 {
-    return kind == Kind::Light ? "light" : "dark";
+    return HeartKinds::all[kind].name;
+}
+
+std::string HeartPlacement::kindNames()
+{
+    std::string names;
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+    {
+        if (kind > 0)
+            names += kind + 1 == HeartKinds::count ? " or " : ", ";
+        names += nameOf(kind);
+    }
+    return names;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "world/LevelRules.h"
-
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -9,16 +8,14 @@
 // World::placeHeart takes them).
 struct HeartPlacement
 {
-    // The heads-up bar covers the field below this height, in units: a player cannot place a heart there.
-    static constexpr int lowestY = 110;
+    // The index of the kind of that name in HeartKinds, or nothing.
+    static std::optional<std::size_t> kindNamed(const std::string& name);
+    static const char* nameOf(std::size_t kind);
+    // Every kind's name, for messages: "light or dark".
+    static std::string kindNames();
 
-    using Kind = LevelRules::Heart;
-
-    // "light" or "dark"; nothing for any other word.
-    static std::optional<Kind> kindNamed(const std::string& name);
-    static const char* nameOf(Kind kind);
-
-    Kind kind = Kind::Light;
+    // An index of HeartKinds.
+    std::size_t kind = 0;
     int x = 0;
     int y = 0;
 };

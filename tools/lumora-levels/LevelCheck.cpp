@@ -6,6 +6,7 @@
 #include "Solution.h"
 
 #include "engine/Handle.h"
+#include "game/CaptionLayout.h"
 #include "platform/RegularFile.h"
 #include "world/LevelCaption.h"
 #include "world/LevelReport.h"
@@ -109,9 +110,9 @@ void LevelCheck::describeCaption(std::ostream& out, const std::string& remarks)
 {
     const LevelCaption caption = LevelCaption::findIn(remarks);
     describeCaptionText(out, "title", LevelCaption::titleKeyword, caption.getTitle(),
-                        caption.shownTitleLines(), LevelCaption::titleColumns);
-    describeCaptionText(out, "hint", LevelCaption::hintKeyword, caption.getHint(), caption.shownHintLines(),
-                        LevelCaption::hintColumns);
+                        CaptionLayout::titleLines(caption), CaptionLayout::titleColumns);
+    describeCaptionText(out, "hint", LevelCaption::hintKeyword, caption.getHint(),
+                        CaptionLayout::hintLines(caption), CaptionLayout::hintColumns);
 }
 
 void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const char* keyword,
@@ -129,7 +130,7 @@ void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const 
     const std::string lost = LevelCaption::lostCharacters(text);
     if (!lost.empty())
         out << "  warning: the " << keyword << " loses characters the font cannot draw: " << lost << '\n';
-    const std::size_t allLines = LevelCaption::wrap(LevelCaption::drawable(text), columns).size();
+    const std::size_t allLines = LevelCaption::countLines(LevelCaption::drawable(text), columns);
     if (allLines > lines.size())
         out << "  warning: the " << keyword << " takes " << allLines << " lines of " << columns
             << " characters, only " << lines.size() << " are shown\n";

@@ -1,5 +1,6 @@
 #include "LevelSolver.h"
 
+#include "world/HeartKinds.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -14,7 +15,7 @@ constexpr int gridStep = 50;
 // Changes that fail this many times in a row send the search on a bigger jump from the best.
 constexpr int patience = 200;
 
-int countOf(const std::vector<HeartPlacement>& hearts, HeartPlacement::Kind kind)
+int countOf(const std::vector<HeartPlacement>& hearts, std::size_t kind)
 {
     return static_cast<int>(std::count_if(
         hearts.begin(), hearts.end(), [kind](const HeartPlacement& heart) { return heart.kind == kind; }));
@@ -111,12 +112,12 @@ void LevelSolver::addHeartsGreedily()
 {
     std::vector<HeartPlacement> candidates;
     for (int x = gridStep / 2; x < World::fieldWidth; x += gridStep)
-        for (int y = HeartPlacement::lowestY + gridStep / 2; y < World::fieldHeight; y += gridStep)
-            for (const HeartPlacement::Kind kind : {HeartPlacement::Kind::Light, HeartPlacement::Kind::Dark})
+        for (int y = LevelRules::lowestHeartY + gridStep / 2; y < World::fieldHeight; y += gridStep)
+            for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
                 candidates.push_back(HeartPlacement{kind, x, y});
     std::shuffle(candidates.begin(), candidates.end(), chance);
 
-    const int mostHearts = 2 * LevelRules::heartsPerKind;
+    const int mostHearts = HeartKinds::totalSupply();
     while (!bestOutcome.solved && static_cast<int>(best.size()) < mostHearts && hasBudget())
     {
         const std::vector<HeartPlacement> chosen = best;
@@ -124,7 +125,7 @@ void LevelSolver::addHeartsGreedily()
         {
             if (!hasBudget())
                 return;
-            if (countOf(chosen, candidate.kind) >= LevelRules::heartsPerKind)
+            if (countOf(chosen, candidate.kind) >= HeartKinds::all[candidate.kind].supply)
                 continue;
             std::vector<HeartPlacement> trial = chosen;
             trial.push_back(candidate);
@@ -180,7 +181,7 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
         std::uniform_int_distribution<int> offset(-reach, reach);
         HeartPlacement& heart = hearts[index];
         heart.x = std::clamp(heart.x + offset(chance), 0, World::fieldWidth - 1);
-        heart.y = std::clamp(heart.y + offset(chance), HeartPlacement::lowestY, World::fieldHeight - 1);
+        heart.y = std::clamp(heart.y + offset(chance), LevelRules::lowestHeartY, World::fieldHeight - 1);
         break;
     }
     case 2:
@@ -193,7 +194,7 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
             hearts.erase(hearts.begin());
         break;
     case 4:
-        if (const auto kind = kindWithSupply(hearts, chance() % 2 == 0))
+        if (const auto kind = kindWithSupply(hearts, chance() % HeartKinds::count))
         {
             std::uniform_int_distribution<std::size_t> slot(0, hearts.size());
             hearts.insert(hearts.begin() + static_cast<std::ptrdiff_t>(slot(chance)), randomHeart(*kind));
@@ -206,23 +207,22 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
     return hearts;
 }
 
-std::optional<HeartPlacement::Kind> LevelSolver::kindWithSupply(const std::vector<HeartPlacement>& hearts,
-                                                                bool preferLight) const
+std::optional<std::size_t> LevelSolver::kindWithSupply(const std::vector<HeartPlacement>& hearts,
+                                                       std::size_t preferred) const
 {
-    const HeartPlacement::Kind first = preferLight ? HeartPlacement::Kind::Light : HeartPlacement::Kind::Dark;
-    const HeartPlacement::Kind second =
-        preferLight ? HeartPlacement::Kind::Dark : HeartPlacement::Kind::Light;
-    if (countOf(hearts, first) < LevelRules::heartsPerKind)
-        return first;
-    if (countOf(hearts, second) < LevelRules::heartsPerKind)
-        return second;
+    for (std::size_t offset = 0; offset < HeartKinds::count; ++offset)
+    {
+        const std::size_t kind = (preferred + offset) % HeartKinds::count;
+        if (countOf(hearts, kind) < HeartKinds::all[kind].supply)
+            return kind;
+    }
     return std::nullopt;
 }
 
-HeartPlacement LevelSolver::randomHeart(HeartPlacement::Kind kind)
+HeartPlacement LevelSolver::randomHeart(std::size_t kind)
 {
     std::uniform_int_distribution<int> x(0, World::fieldWidth - 1);
-    std::uniform_int_distribution<int> y(HeartPlacement::lowestY, World::fieldHeight - 1);
+    std::uniform_int_distribution<int> y(LevelRules::lowestHeartY, World::fieldHeight - 1);
     const int column = x(chance);
     return HeartPlacement{kind, column, y(chance)};
 }

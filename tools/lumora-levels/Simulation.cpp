@@ -3,6 +3,7 @@
 #include "HeartPlacement.h"
 
 #include "platform/Clock.h"
+#include "world/HeartKinds.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -32,8 +33,8 @@ Simulation::~Simulation()
 
 void Simulation::placeHeart(const HeartPlacement& heart)
 {
-    world->placeHeart(heart.x, heart.y, LevelRules::heartRadius, LevelRules::strengthOf(heart.kind),
-                      LevelRules::pictureOf(heart.kind));
+    const HeartKind& kind = HeartKinds::all[heart.kind];
+    world->placeHeart(heart.x, heart.y, LevelRules::heartRadius, kind.strength, kind.picture);
 }
 
 void Simulation::step()

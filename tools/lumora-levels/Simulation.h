@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FramePacer.h"
 #include "engine/Handle.h"
 
 #include <cstdint>
@@ -16,8 +17,8 @@ struct LevelReport;
 class Simulation
 {
 public:
-    // Milliseconds per step: the game's shortest frame.
-    static constexpr std::uint32_t defaultTickMs = 10;
+    // Milliseconds per step: the game's frame.
+    static constexpr std::uint32_t defaultTickMs = FramePacer::frameMilliseconds;
 
     // Loads the level with World::load; the report, owned by the caller, is filled when given.
     explicit Simulation(const std::string& levelFile, std::uint32_t tickMs = defaultTickMs,

@@ -2,9 +2,10 @@
 
 #include "IntegerText.h"
 
-#include "world/LevelRules.h"
+#include "world/HeartKinds.h"
 #include "world/RemarkLines.h"
 
+#include <algorithm>
 #include <sstream>
 
 Solution Solution::findIn(const std::string& remarks)
@@ -54,10 +55,10 @@ void Solution::readEntries(const std::string& line)
     std::string y;
     while (words >> kind)
     {
-        const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
+        const std::optional<std::size_t> kindRead = HeartPlacement::kindNamed(kind);
         if (!kindRead)
         {
-            problem = "\"" + kind + "\" is not a heart (light or dark)";
+            problem = "\"" + kind + "\" is not a heart (" + HeartPlacement::kindNames() + ")";
             return;
         }
         x.clear();
@@ -81,10 +82,15 @@ void Solution::readEntries(const std::string& line)
 // A heart beyond the supply would be ignored by the game, so the line would not mean what it says.
 void Solution::checkSupply()
 {
-    int light = 0;
-    int dark = 0;
-    for (const HeartPlacement& heart : hearts)
-        ++(heart.kind == HeartPlacement::Kind::Light ? light : dark);
-    if (light > LevelRules::heartsPerKind || dark > LevelRules::heartsPerKind)
-        problem = "a level gives only " + std::to_string(LevelRules::heartsPerKind) + " hearts of each kind";
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+    {
+        const auto placed = std::count_if(hearts.begin(), hearts.end(),
+                                          [kind](const HeartPlacement& heart) { return heart.kind == kind; });
+        if (placed > HeartKinds::all[kind].supply)
+        {
+            problem = "a level gives only " + std::to_string(HeartKinds::all[kind].supply) + " " +
+                      HeartPlacement::nameOf(kind) + " hearts";
+            return;
+        }
+    }
 }

@@ -7,6 +7,7 @@
 #include "Solution.h"
 
 #include "platform/RegularFile.h"
+#include "world/HeartKinds.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -81,10 +82,11 @@ int simulate(const CommandLine& line)
     json.endArray();
     json.key("bodies");
     json.number(static_cast<long long>(world.getBodies().size()));
-    json.key("lightHearts");
-    json.number(world.getLightHearts());
-    json.key("darkHearts");
-    json.number(world.getDarkHearts());
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+    {
+        json.key(std::string(HeartKinds::all[kind].name) + "Hearts");
+        json.number(world.getHeartsLeft(kind));
+    }
     if (line.dump)
         writeDump(json, world);
     json.endObject();

@@ -1,7 +1,6 @@
-#include "widgets/GeneratorSigns.h"
+#include "game/GeneratorSigns.h"
 
 #include "engine/Core.h"
-#include "engine/GameFiles.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -109,7 +108,7 @@ void GeneratorSigns::drawHeart(const Sign& sign)
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D,
-                  Core::instance()->getTextureManager()->getTexture(GameFiles::particlePicture)->textureId);
+                  Core::instance()->getTextureManager()->getTexture(World::particlePicture)->textureId);
     TexturedQuad::drawCentred(World::particleHalfSize, World::particleHalfSize);
     glDisable(GL_TEXTURE_2D);
     glPopMatrix();

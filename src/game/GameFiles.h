@@ -1,20 +1,12 @@
 #pragma once
 
-// Every file the game reads or writes, relative to its working folder (data/ in the source tree, the
-// player's own folder once installed). Pictures and sounds are cached by exactly these strings for the
-// whole run, so each name is written here once and everything else reads it from here.
+// The files of the game's screens and progress, relative to its working folder (data/ in the source tree,
+// the player's own folder once installed). Pictures and sounds are cached by exactly these strings for the
+// whole run, so each name is written once: the field's own pictures are the World's and GravBody's, the
+// hearts' are HeartKinds'.
 class GameFiles
 {
 public:
-    // The field's backdrop, drawn first in every frame.
-    static constexpr char backgroundPicture[] = "./graphics/bg.png";
-    // One particle, a small heart; also the heart at the middle of a generator's sign.
-    static constexpr char particlePicture[] = "./graphics/heart.png";
-    // A body drawn with this picture is a planet; levels name it exactly so.
-    static constexpr char planetPicture[] = "./graphics/planet.png";
-    // A placed light heart (attracts) and a placed dark heart (repels); also their icons on the bottom bar.
-    static constexpr char lightHeartPicture[] = "./graphics/lightheart.png";
-    static constexpr char darkHeartPicture[] = "./graphics/darkheart.png";
     // The game screen's bottom bar, behind the heart counts, the meter and RESTART LEVEL.
     static constexpr char bottomBarPicture[] = "./graphics/interface.png";
     // The meter's two states, the full one revealed from the left as particles are captured.
@@ -41,7 +33,7 @@ public:
     // Level n is levelPrefix + n in plain decimal + levelSuffix, numbered from 1.
     static constexpr char levelPrefix[] = "./levels/level";
     static constexpr char levelSuffix[] = ".txt";
-    // The player's progress: the level most recently advanced to; the only file the game writes.
+    // The player's progress: the level most recently advanced to.
     static constexpr char save[] = "./levels/save.txt";
     // Where a new save is written whole before it replaces the old one.
     static constexpr char pendingSave[] = "./levels/save.txt.new";
