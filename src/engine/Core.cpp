@@ -9,11 +9,11 @@
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
 #include "graphics/TextureManager.h"
+#include "platform/Clock.h"
 #include "sound/SoundHandler.h"
 #include "world/World.h"
 
 #include <cstdlib>
-#include <ctime>
 
 Core* Core::singleton = nullptr;
 
@@ -85,7 +85,7 @@ Handle<Interface> Core::getInterface() const
 void Core::init(const GameSetup& setup)
 {
     running = true;
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(static_cast<unsigned>(platform::calendarSeconds()));
     world->load(setup.backgroundLevel);
     font = new Font(setup.fontPicture, Font::gameAlphabet);
     processManager->start();

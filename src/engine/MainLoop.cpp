@@ -202,15 +202,26 @@ void MainLoop::drawFrame()
     world->appendLook(look);
     interface->appendLook(look);
     if (look == shownLook)
+    {
+        if (frameAudit)
+            frameAudit->frameSkipped();
         return;
+    }
 
     // Nothing tests depth, so its buffer is never read and clearing it is work for nothing.
     glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
     world->drawBlinked();
     interface->draw();
+    if (frameAudit)
+        frameAudit->frameDrawn();
     present();
     shownLook = std::move(look);
+}
+
+void MainLoop::setFrameAudit(FrameAudit* audit)
+{
+    frameAudit = audit;
 }
 
 void MainLoop::present()

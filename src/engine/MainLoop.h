@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FrameAudit.h"
 #include "engine/GameSetup.h"
 #include "engine/InputQueue.h"
 #include "graphics/PictureLook.h"
@@ -53,17 +54,20 @@ public:
     // One frame: takes SDL's pending input, posts at most one input event, updates Core, draws and
     // waits out the frame. False once the window has been closed.
     bool runFrame();
+    // Draws and shows the frame, unless the window is hidden or the picture on screen is already the
+    // frame's; the stars blink either way.
+    void drawFrame();
     // Enlarges the drawn picture to the window, if it is larger, and shows it: by swapping the buffers,
     // or on a software renderer by finishing the front buffer that the frame was drawn into.
     void present();
     // Destroys Core and shuts SDL down.
     void tearDown();
 
+    // Tells the audit, which the caller keeps alive until it is replaced, of every frame drawn or skipped.
+    void setFrameAudit(FrameAudit* audit);
+
 private:
     void postNextInput();
-    // Draws and shows the frame, unless the window is hidden or the picture on screen is already the
-    // frame's; the stars blink either way.
-    void drawFrame();
     // Opens the window as openVideo() does, and on a software renderer in a window opens it again to
     // have frames drawn into its front buffer; false when SDL could not.
     bool openVideoForRenderer(bool fullscreen);
@@ -77,4 +81,5 @@ private:
     bool drawsIntoFront = false;
     // The frame, taken at the picture's size to be put back enlarged.
     PixelCopy frame;
+    FrameAudit* frameAudit = nullptr;
 };

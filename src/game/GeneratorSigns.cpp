@@ -1,6 +1,7 @@
 #include "game/GeneratorSigns.h"
 
 #include "engine/Core.h"
+#include "graphics/PictureLook.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TexturedQuad.h"
@@ -55,6 +56,17 @@ void GeneratorSigns::draw()
     }
     glDisable(GL_BLEND);
     glColor4f(1, 1, 1, 1);
+}
+
+void GeneratorSigns::appendLook(PictureLook& look) const
+{
+    look.add(static_cast<int>(signs.size()));
+    for (const Sign& sign : signs)
+    {
+        look.add(sign.position);
+        look.add(sign.angle);
+        look.add(sign.pointing);
+    }
 }
 
 void GeneratorSigns::handleEvent(Event&) {}

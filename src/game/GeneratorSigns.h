@@ -22,6 +22,7 @@ public:
 
     // Needs Core's texture cache and the OpenGL context.
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     void handleEvent(Event& event) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <ctime>
 #include <thread>
 
 namespace platform
@@ -11,6 +12,7 @@ namespace
 {
 std::function<std::uint32_t()> tickCountSource;
 std::function<std::uint32_t()> sdlTicksSource;
+std::function<std::int64_t()> calendarSource;
 std::function<void(std::uint32_t)> sleeperOverride;
 } // namespace
 
@@ -28,6 +30,13 @@ std::uint32_t sdlTicks()
     if (sdlTicksSource)
         return sdlTicksSource();
     return SDL_GetTicks();
+}
+
+std::int64_t calendarSeconds()
+{
+    if (calendarSource)
+        return calendarSource();
+    return static_cast<std::int64_t>(std::time(nullptr));
 }
 
 void sleepMicroseconds(std::uint32_t microseconds)
@@ -48,6 +57,11 @@ void setTickCountSource(std::function<std::uint32_t()> source)
 void setSdlTicksSource(std::function<std::uint32_t()> source)
 {
     sdlTicksSource = std::move(source);
+}
+
+void setCalendarSource(std::function<std::int64_t()> source)
+{
+    calendarSource = std::move(source);
 }
 
 void setSleeper(std::function<void(std::uint32_t)> sleeper)

@@ -95,6 +95,11 @@ void World::appendLook(PictureLook& look) const
     look.add(static_cast<int>(particles.size()));
     look.add(static_cast<int>(bodies.size()));
     look.add(darkStars.data(), darkStars.size());
+    // A star of size 0 asks OpenGL for a point size it refuses, and so is drawn at the size still in force
+    // from whatever was drawn before it, the last star of the frame before at the latest.
+    GLfloat inheritedPointSize = 0;
+    glGetFloatv(GL_POINT_SIZE, &inheritedPointSize);
+    look.add(inheritedPointSize);
     for (const Particle& star : stars)
         look.add(star.position);
     for (const Particle& particle : particles)

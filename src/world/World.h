@@ -69,7 +69,8 @@ public:
     void blinkStars();
     // Draws the field with the stars as blinkStars() last decided.
     void drawBlinked();
-    // Writes down what the field's picture depends on, stars as blinkStars() last decided.
+    // Writes down what the field's picture depends on, stars as blinkStars() last decided. Needs the OpenGL
+    // context.
     void appendLook(PictureLook& look) const;
     // The layers of drawBlinked(), in its order; public so the benchmarks can weigh each layer alone.
     void drawBackground();

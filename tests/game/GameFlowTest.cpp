@@ -3,6 +3,7 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/FramePacer.h"
+#include "engine/MainLoop.h"
 #include "engine/ProcessManager.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
@@ -22,6 +23,7 @@
 #include "support/GlWindow.h"
 #include "support/ManualClock.h"
 #include "support/Recorder.h"
+#include "support/SkippedFrameAudit.h"
 #include "support/TempFolder.h"
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
@@ -69,10 +71,23 @@ protected:
     void SetUp() override
     {
         CoreFixture::SetUp();
+        // The game's own pictures, so that every frame shows what a player sees.
+        std::filesystem::create_directory_symlink(LUMORA_SOURCE_DIR "/data/graphics",
+                                                  folder.file("graphics"));
         writeLevel("bg.txt", "GRAVBODY 400 300 40 0 ./graphics/planet.png 1\n");
         writeLevel("level1.txt", quickLevel());
         writeLevel("level2.txt", quickLevel());
         Core::instance()->init(ProcessMain::setup());
+        loop.setFrameAudit(&audit);
+    }
+    // Every frame the tests run is drawn as the main loop draws it, and none it skips differs from the one
+    // on screen.
+    void TearDown() override
+    {
+        EXPECT_GT(audit.getSkippedFrames(), 0) << "no frame was left undrawn, so the rule was never tried";
+        for (const std::string& fault : audit.getFaults())
+            ADD_FAILURE() << fault;
+        CoreFixture::TearDown();
     }
     void writeLevel(const std::string& name, const std::string& content)
     {
@@ -89,6 +104,7 @@ protected:
     {
         clock.advance(milliseconds);
         Core::instance()->update();
+        loop.drawFrame();
     }
     // Runs frames until the condition holds, for at most `milliseconds`; false if it never did.
     bool waitUntil(const std::function<bool()>& condition, std::uint32_t milliseconds = 20000)
@@ -187,6 +203,8 @@ protected:
     Handle<World> world() const { return Core::instance()->getWorld(); }
 
     GlWindow window;
+    MainLoop loop{GameSetup()};
+    SkippedFrameAudit audit;
     ManualClock clock;
     TempFolder folder;
     ScopedWorkingFolder inGameFolder{folder.path()};

@@ -6,6 +6,7 @@ ManualClock::ManualClock(std::uint32_t start) : current(start)
 {
     platform::setTickCountSource([this] { return current; });
     platform::setSdlTicksSource([this] { return current; });
+    platform::setCalendarSource([] { return calendarSeconds; });
     platform::setSleeper(
         [this](std::uint32_t microseconds)
         {
@@ -19,6 +20,7 @@ ManualClock::~ManualClock()
 {
     platform::setTickCountSource(nullptr);
     platform::setSdlTicksSource(nullptr);
+    platform::setCalendarSource(nullptr);
     platform::setSleeper(nullptr);
 }
 
