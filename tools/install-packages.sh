@@ -13,7 +13,9 @@ game_packages=(
 test_packages=(
     git googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick valgrind
-    python3 python3-pil python3-numpy sox lame fonts-dejavu-core appstream desktop-file-utils
+    python3 python3-pil python3-numpy sox lame fonts-dejavu-core appstream desktop-file-utils librsvg2-bin
+    # Building the Debian packages and judging them as a distribution would.
+    debhelper dpkg-dev lintian
 )
 
 wanted=("${game_packages[@]}")

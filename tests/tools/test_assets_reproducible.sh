@@ -12,7 +12,8 @@ cd "$scratch/data" || exit 2
 for file in $(find . -type f); do cmp -s "$file" "$data/$file" || fail "data/${file#./} is not what the scripts make"; done
 
 /usr/bin/python3 - "$data" <<'PYTHON'
-import os, struct, sys
+import io, os, struct, subprocess, sys
+import numpy as np
 from PIL import Image
 
 graphics, sounds = os.path.join(sys.argv[1], "graphics"), os.path.join(sys.argv[1], "sounds")
@@ -44,6 +45,12 @@ for name, shortest, longest in (("theme.mp3", 60.0, 1e9), ("click.mp3", 0.02, 0.
         problems.append(f"{name} is not a 44100 Hz MPEG stream with Xing and LAME tags")
     elif not shortest <= length <= longest:
         problems.append(f"{name} lasts {length:.3f} s, not {shortest} to {longest}")
+# The scalable icon as a desktop draws it (librsvg) is the 256-pixel one but for its finer shading and edges.
+drawn = subprocess.run(["rsvg-convert", "-w", "256", "-h", "256", os.path.join(sys.argv[1], "../packaging/icons/scalable/lumora.svg")],
+                       capture_output=True).stdout
+raster = Image.open(os.path.join(sys.argv[1], "../packaging/icons/256x256/lumora.png"))
+if not drawn or np.percentile(np.abs(np.asarray(Image.open(io.BytesIO(drawn)), float) - np.asarray(raster, float)).max(axis=2), 95) > 60:
+    problems.append("the scalable icon does not draw like the 256-pixel one")
 print("".join(f"FAIL: {problem}\n" for problem in problems), end="")
 sys.exit(1 if problems else 0)
 PYTHON
