@@ -13,5 +13,7 @@ enum EventType
     ProcessStarted = 8,
     ProcessStopped = 9,
     ButtonClicked = 10,
-    LevelGoalReached = 11
+    LevelGoalReached = 11,
+    // The window lost the input focus or was hidden (minimised, another desktop).
+    FocusLost = 12
 };

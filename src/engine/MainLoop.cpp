@@ -48,6 +48,12 @@ bool isSoftwareRenderer(const char* renderer)
     return false;
 }
 
+// The window the window manager may resize, or full screen; the game serves every size it is given.
+Uint32 videoFlags(bool fullscreen)
+{
+    return fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL | SDL_RESIZABLE;
+}
+
 // SDL takes an icon only before it opens the window.
 void setWindowIcon(const std::string& fileName)
 {
@@ -85,6 +91,9 @@ MainLoop::StartUp MainLoop::startUp()
 {
     // Otherwise X names the window's class after whatever the executable is called.
     setenv("SDL_VIDEO_X11_WMCLASS", windowClass, 0);
+    // The game puts its picture into the window itself, at any size (WindowPicture): SDL must not draw the
+    // window through a buffer of its own and copy it at every frame.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
     SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
     // Only video matters: a game without joysticks plays on.
     if (!SDL_WasInit(SDL_INIT_VIDEO))
@@ -92,20 +101,33 @@ MainLoop::StartUp MainLoop::startUp()
     if (fellBackOnInvisibleVideo())
         return reportStartUpFailure("cannot open the window: no display answers (is DISPLAY set?)");
     setGlAttributes();
-    const bool fullscreen = platform::askFullscreen();
+    const bool startFullscreen = platform::askFullscreen();
     // Ctrl+C or SIGTERM during the question ends the game as it would during play, before any window.
     if (SDL_QuitRequested())
         return StartUp::QuitAsked;
-    pixelScale = fullscreen ? 1 : WindowScale::forThisDesktop();
+    const int scale = WindowScale::forThisDesktop();
+    windowedWidth = windowWidth * scale;
+    windowedHeight = windowHeight * scale;
     // Mesa's software renderer shares each frame out among threads; for a picture this small the handing
     // over costs more than it saves (play measured at 68 % of a core on two threads, 55 % on one, frames
     // as punctual). Only an unscaled picture is kept to one thread; GPU drivers ignore the variable, and a
     // player's own setting stands.
-    if (pixelScale == 1)
+    if (!startFullscreen && scale == 1)
         setenv("LP_NUM_THREADS", "1", 0);
-    input.setPixelScale(pixelScale);
-    if (!openVideoForRenderer(fullscreen))
+    setWindowIcon(setup.windowIcon);
+    if (!setVideoMode(startFullscreen, windowedWidth, windowedHeight))
         return reportStartUpFailure(std::string("cannot open the OpenGL window: ") + SDL_GetError());
+    SDL_WM_SetCaption("Lumora", nullptr);
+    // A software renderer paid about a third of a frame in play for swapping buffers; frames are drawn
+    // into the front buffer and shown by glFinish, which sends each one whole (a mere flush let frames pile
+    // up unfinished: memory grew by 170 MiB). Every GPU keeps the swap.
+    if (isSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER))))
+    {
+        drawsIntoFront = true;
+        glDrawBuffer(GL_FRONT);
+        // The kept background and the copied picture are read from where the frame was drawn.
+        glReadBuffer(GL_FRONT);
+    }
     Core::instance()->init(setup);
     setUpProjection();
     return StartUp::Running;
@@ -127,9 +149,8 @@ void MainLoop::setGlAttributes()
 bool MainLoop::openVideo(bool fullscreen, int scale, const std::string& icon)
 {
     setWindowIcon(icon);
-    const Uint32 flags = fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL;
-    const int factor = fullscreen ? 1 : scale;
-    if (!SDL_SetVideoMode(windowWidth * factor, windowHeight * factor, windowBitsPerPixel, flags))
+    if (!SDL_SetVideoMode(fullscreen ? 0 : windowWidth * scale, fullscreen ? 0 : windowHeight * scale,
+                          windowBitsPerPixel, videoFlags(fullscreen)))
         return false;
     SDL_WM_SetCaption("Lumora", nullptr);
     return true;
@@ -144,36 +165,61 @@ void MainLoop::setUpProjection()
     glMatrixMode(GL_MODELVIEW);
 }
 
-bool MainLoop::openVideoForRenderer(bool fullscreen)
+bool MainLoop::toggleFullscreen()
 {
-    if (!openVideo(fullscreen, pixelScale, setup.windowIcon))
-        return false;
-    // Which renderer draws is known only once a window is open. A software renderer in a window paid
-    // about a third of a frame in play for showing it: SDL draws windows through a buffer of its own,
-    // copied onto the back buffer with a shader at every swap, and the swap copies again. So the window
-    // is opened once more without SDL's buffer, before anything is loaded into it, and frames are drawn
-    // into its front buffer and shown by glFinish, which sends each one whole (a mere flush let frames
-    // pile up unfinished: memory grew by 170 MiB). Full screen keeps SDL's buffer, since SDL may need it
-    // to fit the picture to the screen, and every GPU keeps the swap.
-    if (fullscreen || !isSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER))))
+    if (setVideoMode(!fullscreen, windowedWidth, windowedHeight))
         return true;
-    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 1);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    SDL_InitSubSystem(SDL_INIT_VIDEO);
-    setGlAttributes();
-    if (!openVideo(fullscreen, pixelScale, setup.windowIcon))
+    std::fprintf(stderr, "lumora: cannot switch %s: %s\n", fullscreen ? "to a window" : "to full screen",
+                 SDL_GetError());
+    // SDL keeps the window it had; the picture follows whatever size that is.
+    if (const SDL_Surface* surface = SDL_GetVideoSurface())
+        picture.setWindowSize(surface->w, surface->h);
+    return false;
+}
+
+bool MainLoop::isFullscreen() const
+{
+    return fullscreen;
+}
+
+bool MainLoop::setVideoMode(bool full, int width, int height)
+{
+    // Full screen takes the desktop's own size, which every display can show without changing its mode.
+    const SDL_Surface* surface =
+        SDL_SetVideoMode(full ? 0 : width, full ? 0 : height, windowBitsPerPixel, videoFlags(full));
+    if (!surface)
         return false;
-    drawsIntoFront = true;
-    glDrawBuffer(GL_FRONT);
-    // The enlarged window and the kept background copy the frame from where it was drawn.
-    glReadBuffer(GL_FRONT);
+    fullscreen = full;
+    if (!full)
+    {
+        windowedWidth = surface->w;
+        windowedHeight = surface->h;
+    }
+    picture.setWindowSize(surface->w, surface->h);
+    input.setPicturePlacement(picture.getPlacement());
+    if (drawsIntoFront)
+    {
+        glDrawBuffer(GL_FRONT);
+        glReadBuffer(GL_FRONT);
+    }
+    shownLook.markUnknown();
     return true;
+}
+
+void MainLoop::followWindowRequests()
+{
+    if (input.takeFullscreenToggle())
+        toggleFullscreen();
+    // A size given while in full screen is the full screen's own, which the window already has.
+    if (const auto size = input.takeResize(); size && !fullscreen)
+        setVideoMode(false, size->first, size->second);
 }
 
 bool MainLoop::runFrame()
 {
     const std::uint32_t frameStart = platform::tickCount();
     input.drainSdl();
+    followWindowRequests();
     postNextInput();
     Core::instance()->update();
     drawFrame();
@@ -208,6 +254,7 @@ void MainLoop::drawFrame()
         return;
     }
 
+    picture.beginFrame();
     // Nothing tests depth, so its buffer is never read and clearing it is work for nothing.
     glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
@@ -226,14 +273,7 @@ void MainLoop::setFrameAudit(FrameAudit* audit)
 
 void MainLoop::present()
 {
-    if (pixelScale > 1)
-    {
-        // Drawn at the picture's size in the lower-left corner, then each pixel put back as a square.
-        frame.take(windowWidth, windowHeight);
-        glViewport(0, 0, windowWidth * pixelScale, windowHeight * pixelScale);
-        frame.put();
-        glViewport(0, 0, windowWidth, windowHeight);
-    }
+    picture.finishFrame();
     if (drawsIntoFront)
         glFinish();
     else

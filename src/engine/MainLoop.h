@@ -4,8 +4,8 @@
 #include "engine/GameSetup.h"
 #include "engine/InputQueue.h"
 #include "graphics/PictureLook.h"
-#include "graphics/PixelCopy.h"
 #include "graphics/PlayField.h"
+#include "graphics/WindowPicture.h"
 
 #include <cstdint>
 #include <string>
@@ -13,6 +13,9 @@
 // The program's life after main: opens the window, has Core load and start the game, runs one paced
 // frame after another until the window is closed or the process tree is empty, then destroys Core and
 // shuts SDL down. Without a window there is no game: that ends the program at once, before Core exists.
+// The window is opened once and keeps its OpenGL context for the whole run: F11 or Alt+Enter switch it
+// between a window and full screen at any time, and it takes whatever size the window manager gives it,
+// always showing the whole picture (see WindowPicture) and mapping the pointer back onto it.
 class MainLoop
 {
 public:
@@ -45,8 +48,9 @@ public:
 
     // The steps of opening the window, shared with the tests that draw into a real one.
     static void setGlAttributes();
-    // Opens the OpenGL window with its caption and the icon of that file, if any, `scale` times the
-    // picture's size each way (full screen is always the picture's); false when SDL could not.
+    // Opens the OpenGL window with its caption and the icon of that file, if any: a window the window
+    // manager may resize, `scale` times the picture's size each way, or full screen at the desktop's size;
+    // false when SDL could not.
     static bool openVideo(bool fullscreen, int scale = 1, const std::string& icon = std::string());
     // The play-field projection: x 0 to 800 left to right, y 0 to 600 bottom to top.
     static void setUpProjection();
@@ -57,9 +61,13 @@ public:
     // Draws and shows the frame, unless the window is hidden or the picture on screen is already the
     // frame's; the stars blink either way.
     void drawFrame();
-    // Enlarges the drawn picture to the window, if it is larger, and shows it: by swapping the buffers,
-    // or on a software renderer by finishing the front buffer that the frame was drawn into.
+    // Puts the drawn picture into the window, scaled if the window is not its size, and shows it: by
+    // swapping the buffers, or on a software renderer by finishing the front buffer it was drawn into.
     void present();
+    // Switches between the window and full screen, keeping everything else; false, with one line on
+    // stderr, when SDL could not.
+    bool toggleFullscreen();
+    bool isFullscreen() const;
     // Destroys Core and shuts SDL down.
     void tearDown();
 
@@ -68,18 +76,22 @@ public:
 
 private:
     void postNextInput();
-    // Opens the window as openVideo() does, and on a software renderer in a window opens it again to
-    // have frames drawn into its front buffer; false when SDL could not.
-    bool openVideoForRenderer(bool fullscreen);
+    // Acts on what the window was asked since the last frame: full screen, or a new size.
+    void followWindowRequests();
+    // Sets the video mode as openVideo() does at that size (full screen takes the desktop's), and takes on
+    // the window's new size; false when SDL could not.
+    bool setVideoMode(bool fullscreen, int width, int height);
 
     GameSetup setup;
     InputQueue input;
     // What the picture on screen depends on; unknown while the screen shows none of this game's frames.
     PictureLook shownLook;
-    int pixelScale = 1;
     // Frames are drawn into the front buffer and shown by glFinish, instead of swapped in.
     bool drawsIntoFront = false;
-    // The frame, taken at the picture's size to be put back enlarged.
-    PixelCopy frame;
+    bool fullscreen = false;
+    // The window's size the last time it was not full screen, to go back to.
+    int windowedWidth = windowWidth;
+    int windowedHeight = windowHeight;
+    WindowPicture picture;
     FrameAudit* frameAudit = nullptr;
 };

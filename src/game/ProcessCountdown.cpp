@@ -47,7 +47,7 @@ void ProcessCountdown::stop()
 
 void ProcessCountdown::handleEvent(Event& event)
 {
-    if (event.type != Tick)
+    if (event.type != Tick || paused)
         return;
     if (platform::sdlTicks() - lastTime >= stepMilliseconds)
     {
@@ -60,6 +60,22 @@ void ProcessCountdown::handleEvent(Event& event)
         return;
     }
     setLabelText(text());
+}
+
+void ProcessCountdown::pause()
+{
+    if (paused)
+        return;
+    paused = true;
+    pausedAt = platform::sdlTicks();
+}
+
+void ProcessCountdown::resume()
+{
+    if (!paused)
+        return;
+    paused = false;
+    lastTime += platform::sdlTicks() - pausedAt;
 }
 
 std::string ProcessCountdown::text() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Handle.h"
+#include "game/Pausable.h"
 #include "game/ProcessOverlay.h"
 #include "game/TextCard.h"
 #include "world/LevelCaption.h"
@@ -13,8 +14,9 @@ class GeneratorSigns;
 // Opens every level: "LEVEL n STARTING IN s" for s = 2, 1, 0, one step a second, then ends and the
 // game screen starts the play phase. A late frame is not made up: each step waits a full second from
 // the step before it. Meanwhile the level's title and hint stand on a card above that line, and a sign
-// marks each generator that will release particles; all of it goes when the countdown stops.
-class ProcessCountdown : public ProcessOverlay
+// marks each generator that will release particles; all of it goes when the countdown stops. Paused, the
+// count stands still and keeps what was left of its second.
+class ProcessCountdown : public ProcessOverlay, public Pausable
 {
 public:
     static constexpr int firstSecond = 2;
@@ -28,6 +30,8 @@ public:
     // Takes down the caption and the signs, then stops as every overlay does.
     void stop() override;
     void handleEvent(Event& event) override;
+    void pause() override;
+    void resume() override;
 
 private:
     std::string text() const;
@@ -38,6 +42,9 @@ private:
     // SDL's tick count at the start or at the last step.
     std::uint32_t lastTime = 0;
     int secondsLeft = firstSecond;
+    bool paused = false;
+    // SDL's tick count when the pause began.
+    std::uint32_t pausedAt = 0;
     LevelCaption levelCaption;
     TextCard caption;
     Handle<GeneratorSigns> signs;

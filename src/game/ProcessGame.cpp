@@ -7,6 +7,7 @@
 #include "game/ButtonId.h"
 #include "game/GameFiles.h"
 #include "game/LevelFileName.h"
+#include "game/Pausable.h"
 #include "game/ProcessCongratulations.h"
 #include "game/ProcessCountdown.h"
 #include "game/ProcessLevelUp.h"
@@ -14,6 +15,7 @@
 #include "game/SaveFile.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
+#include "graphics/PlayField.h"
 #include "platform/RegularFile.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
@@ -32,7 +34,20 @@
 
 namespace
 {
-const int listenedTypes[] = {ProcessStopped, ButtonClicked, Tick, LevelGoalReached, KeyUp};
+const int listenedTypes[] = {ProcessStopped, ButtonClicked, Tick,    LevelGoalReached,
+                             KeyUp,          KeyDown,       MouseUp, FocusLost};
+
+bool isPauseKey(int key)
+{
+    return key == SDLK_p || key == SDLK_SPACE || key == SDLK_PAUSE;
+}
+
+// The bar's icon of a kind of heart.
+Handle<Widget> heartIcon(std::size_t kind)
+{
+    return new Image(HeartKinds::all[kind].picture, ScreenLayout::heartIconOpacity,
+                     ScreenLayout::heartIconCentre(kind), ScreenLayout::heartIconSize);
+}
 
 // Only a regular file is a level: opening a FIFO would wait for a writer for ever.
 bool levelExists(int level)
@@ -51,9 +66,17 @@ void ProcessGame::start()
     Process::start();
     Core::instance()->getInterface()->clear();
     buildDisplay();
+    pauseCard.addLine(pausedText, ScreenLayout::pauseTitleScale, ScreenLayout::pauseTitleColour);
+    pauseCard.addLine(resumeHintText, ScreenLayout::pauseHintScale, ScreenLayout::pauseHintColour);
     for (int type : listenedTypes)
         listen(type);
     startLevel();
+}
+
+void ProcessGame::stop()
+{
+    pauseCard.hide();
+    Process::stop();
 }
 
 void ProcessGame::handleEvent(Event& event)
@@ -71,11 +94,22 @@ void ProcessGame::handleEvent(Event& event)
         goalReached();
         break;
     case Tick:
+        if (resumeAtTick)
+            resume();
         refreshDisplay();
         break;
     case KeyUp:
         if (stringToInt(event.getParameter(0)) == SDLK_ESCAPE)
             finished = true;
+        break;
+    case KeyDown:
+        keyPressed(stringToInt(event.getParameter(0)));
+        break;
+    case MouseUp:
+        clickWhilePaused(event);
+        break;
+    case FocusLost:
+        pause();
         break;
     default:
         break;
@@ -88,15 +122,18 @@ void ProcessGame::buildDisplay()
     using Layout = ScreenLayout;
     interface->addWidget(
         new Image(GameFiles::bottomBarPicture, Layout::bottomBarOpacity, Layout::bottomBarCentre));
+    // In the order the game has always added them: the first kind's icon, every count, then the other
+    // kinds' icons.
+    interface->addWidget(heartIcon(0));
     for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
     {
-        interface->addWidget(new Image(HeartKinds::all[kind].picture, Layout::heartIconOpacity,
-                                       Layout::heartIconCentre(kind), Layout::heartIconSize));
         heartCounts.push_back(new Label(intToString(HeartKinds::all[kind].supply), Layout::countScale,
                                         Layout::countScale, Layout::heartCountTopLeft(kind),
                                         Layout::countColour));
         interface->addWidget(heartCounts.back());
     }
+    for (std::size_t kind = 1; kind < HeartKinds::count; ++kind)
+        interface->addWidget(heartIcon(kind));
     meter = new Meter(GameFiles::meterEmptyPicture, GameFiles::meterFullPicture, 0, Layout::meterTopLeft);
     interface->addWidget(meter);
     interface->addWidget(new TextButton(RestartLevel, "RESTART LEVEL", Layout::restartButtonTopLeft,
@@ -113,6 +150,10 @@ void ProcessGame::refreshDisplay()
 
 void ProcessGame::enterPhase(Phase next, Handle<Process> process)
 {
+    // A new phase begins unpaused; the one it replaces resumes its part of the game as it stops.
+    paused = false;
+    resumeAtTick = false;
+    pauseCard.hide();
     // A phase that ended by itself has left the tree already, and is not removed twice.
     removeChild(phaseProcess);
     phase = next;
@@ -171,6 +212,44 @@ void ProcessGame::startLevel()
     LevelReport read;
     Core::instance()->getWorld()->load(levelFileName(level), &read);
     enterPhase(Phase::Countdown, new ProcessCountdown(level, LevelCaption::findIn(read.remarks)));
+}
+
+void ProcessGame::keyPressed(int key)
+{
+    if (!isPauseKey(key))
+        return;
+    if (paused)
+        resume();
+    else
+        pause();
+}
+
+void ProcessGame::pause()
+{
+    auto* pausable = dynamic_cast<Pausable*>(phaseProcess.get());
+    if (paused || finished || !pausable)
+        return;
+    pausable->pause();
+    paused = true;
+    pauseCard.show(ScreenLayout::pauseCardTop);
+}
+
+void ProcessGame::resume()
+{
+    resumeAtTick = false;
+    if (!paused)
+        return;
+    dynamic_cast<Pausable&>(*phaseProcess).resume();
+    paused = false;
+    pauseCard.hide();
+}
+
+void ProcessGame::clickWhilePaused(const Event& mouseUp)
+{
+    const float x = static_cast<float>(stringToInt(mouseUp.getParameter(0)));
+    const float y = static_cast<float>(PlayField::yFromWindow(stringToInt(mouseUp.getParameter(1))));
+    if (paused && pauseCard.contains(x, y))
+        resumeAtTick = true;
 }
 
 // Saved at once when a level is won, so that leaving during "LEVEL COMPLETE!!" keeps the win, but never

@@ -2,6 +2,7 @@
 
 #include "engine/Handle.h"
 #include "engine/Process.h"
+#include "game/TextCard.h"
 
 #include <vector>
 
@@ -12,14 +13,20 @@ class Meter;
 // game. It shows the heads-up display (hearts left, the meter, RESTART LEVEL), loads each level into the
 // World and runs it through its phases, one child process each: the countdown, play, then level complete,
 // or the congratulations after the last level. It saves the player's progress when a level is won and when
-// the next one begins.
+// the next one begins. The countdown and play can be paused: by P, Space or the Pause key, and whenever
+// the window loses the focus or is hidden; the same keys, or a click on the PAUSED card, resume.
 class ProcessGame : public Process
 {
 public:
     explicit ProcessGame(int firstLevel);
     ~ProcessGame() override;
 
+    static constexpr char pausedText[] = "PAUSED";
+    static constexpr char resumeHintText[] = "PRESS P OR SPACE, OR CLICK HERE, TO RESUME";
+
     void start() override;
+    // Takes the PAUSED card down, then stops as every process does.
+    void stop() override;
     void handleEvent(Event& event) override;
 
 private:
@@ -47,7 +54,13 @@ private:
     // Loads the current level into the World and starts its countdown: at its start, and again on RESTART.
     void startLevel();
     void saveProgress(int reachedLevel, SaveRule rule);
-
+    void keyPressed(int key);
+    // Pauses the countdown or play, if either runs; nothing in the other phases.
+    void pause();
+    void resume();
+    // A click on the card resumes at the next Tick, once the click has passed the play phase, which
+    // places no heart while paused.
+    void clickWhilePaused(const Event& mouseUp);
     int level;
     Phase phase = Phase::Countdown;
     // The child that runs the phase; its ProcessStopped ends the phase.
@@ -55,4 +68,7 @@ private:
     // How many hearts of each kind are left, in the order of HeartKinds.
     std::vector<Handle<Label>> heartCounts;
     Handle<Meter> meter;
+    bool paused = false;
+    bool resumeAtTick = false;
+    TextCard pauseCard;
 };

@@ -1,12 +1,18 @@
 #include "game/ProcessInstructions.h"
 
 #include "engine/Core.h"
+#include "engine/Event.h"
+#include "engine/EventManager.h"
+#include "engine/EventType.h"
+#include "engine/StringConversion.h"
 #include "game/ButtonId.h"
 #include "game/GameFiles.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "widgets/Image.h"
 #include "widgets/TextButton.h"
+
+#include <SDL.h>
 
 void ProcessInstructions::start()
 {
@@ -18,4 +24,18 @@ void ProcessInstructions::start()
     interface->addWidget(new TextButton(Back, "BACK", ScreenLayout::backButtonTopLeft,
                                         ScreenLayout::backButtonScale, ScreenLayout::backButtonScale));
     listenForButtons();
+    listen(KeyUp);
+}
+
+void ProcessInstructions::handleEvent(Event& event)
+{
+    if (event.type == KeyUp && stringToInt(event.getParameter(0)) == SDLK_ESCAPE)
+    {
+        // The same notice BACK posts, so that the menu follows exactly as after a click.
+        Event back(ButtonClicked);
+        back.addParameter(intToString(Back));
+        Core::instance()->getEventManager()->post(back);
+        return;
+    }
+    ButtonScreen::handleEvent(event);
 }

@@ -22,18 +22,30 @@ void ProcessPlay::start()
 void ProcessPlay::stop()
 {
     outOfParticles.hide();
+    // A phase ended during a pause must not leave the next one's field frozen.
+    resume();
     Process::stop();
 }
 
 void ProcessPlay::handleEvent(Event& event)
 {
-    if (event.type == MouseUp)
+    if (event.type == MouseUp && !Core::instance()->getWorld()->isPaused())
         placeHeart(event);
     else if (event.type == Tick)
     {
         checkGoal();
         checkFlowOver();
     }
+}
+
+void ProcessPlay::pause()
+{
+    Core::instance()->getWorld()->pause();
+}
+
+void ProcessPlay::resume()
+{
+    Core::instance()->getWorld()->resume();
 }
 
 void ProcessPlay::placeHeart(const Event& mouseUp)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Process.h"
+#include "game/Pausable.h"
 #include "game/TextCard.h"
 
 // The play phase of one level. While it runs, and only then, the World receives Tick and simulates;
@@ -8,8 +9,8 @@
 // bar; and once the world has captured the level's goal it posts LevelGoalReached and ends itself. Its
 // stop() takes the World off Tick again, so the field stays frozen until the next play phase. Once the
 // flow is over short of the goal it says so, and the message stays until the phase ends (restart or
-// leaving).
-class ProcessPlay : public Process
+// leaving). Paused, the World stands still and the mouse places nothing.
+class ProcessPlay : public Process, public Pausable
 {
 public:
     // Shown where the countdown line stood once the level can no longer be completed.
@@ -18,6 +19,8 @@ public:
     void start() override;
     void stop() override;
     void handleEvent(Event& event) override;
+    void pause() override;
+    void resume() override;
 
 private:
     void placeHeart(const Event& mouseUp);

@@ -76,6 +76,12 @@ public:
     static constexpr float outOfParticlesTop = countdownLineTopLeft.y;
     static constexpr float outOfParticlesScale = overlayScale;
     static constexpr Vector3 outOfParticlesColour = magenta;
+    // The card of a paused level, below the countdown's line: PAUSED large, then how to resume.
+    static constexpr float pauseCardTop = 230;
+    static constexpr float pauseTitleScale = overlayScale;
+    static constexpr Vector3 pauseTitleColour = magenta;
+    static constexpr float pauseHintScale = 0.7f;
+    static constexpr Vector3 pauseHintColour = white;
 
     // Where the bar shows the heart kind of that index: the centre of its icon and the top-left corner of
     // its count.

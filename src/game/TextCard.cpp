@@ -41,8 +41,11 @@ void TextCard::show(float top)
         widest = std::max(widest, lineWidth(line.text, line.scale));
         bottom -= lineHeight(line.scale);
     }
-    shown.push_back(new Panel(centreX - widest / 2 - padding, bottom - padding,
-                              centreX + widest / 2 + padding, top + padding));
+    panelLeft = centreX - widest / 2 - padding;
+    panelBottom = bottom - padding;
+    panelRight = centreX + widest / 2 + padding;
+    panelTop = top + padding;
+    shown.push_back(new Panel(panelLeft, panelBottom, panelRight, panelTop));
     float lineTop = top;
     for (const Line& line : lines)
     {
@@ -67,4 +70,9 @@ void TextCard::hide()
 bool TextCard::isShown() const
 {
     return !shown.empty();
+}
+
+bool TextCard::contains(float x, float y) const
+{
+    return isShown() && x >= panelLeft && x <= panelRight && y >= panelBottom && y <= panelTop;
 }

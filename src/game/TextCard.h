@@ -24,6 +24,8 @@ public:
     // Takes the card's widgets out of the interface; nothing happens when it is not shown.
     void hide();
     bool isShown() const;
+    // Whether a field point (y up) lies on the card's panel while it is shown.
+    bool contains(float x, float y) const;
 
 private:
     struct Line
@@ -34,6 +36,11 @@ private:
     };
 
     std::vector<Line> lines;
+    // The panel's edges while shown, in field units.
+    float panelLeft = 0;
+    float panelBottom = 0;
+    float panelRight = 0;
+    float panelTop = 0;
     // What show() put into the interface, panel first.
     std::vector<Handle<Widget>> shown;
 };

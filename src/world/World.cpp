@@ -33,8 +33,29 @@ void bindTexture(const std::string& name)
 
 void World::handleEvent(Event& event)
 {
-    if (event.type == Tick)
+    if (event.type == Tick && !paused)
         step();
+}
+
+void World::pause()
+{
+    if (paused)
+        return;
+    paused = true;
+    pausedAt = platform::tickCount();
+}
+
+void World::resume()
+{
+    if (!paused)
+        return;
+    paused = false;
+    lastEmission += platform::tickCount() - pausedAt;
+}
+
+bool World::isPaused() const
+{
+    return paused;
 }
 
 void World::step()

@@ -50,8 +50,13 @@ public:
     static constexpr float particleHalfSize = 5;
     static constexpr float particleAlpha = 0.7f;
 
-    // Takes a simulation step on Tick; ignores every other event.
+    // Takes a simulation step on Tick, unless paused; ignores every other event.
     void handleEvent(Event& event) override;
+    // While paused the field takes no step, and the time until the next emission pass stands still, so
+    // that a pause of any length changes nothing of what follows it.
+    void pause();
+    void resume();
+    bool isPaused() const;
     // One step: emission, movement and pulls, absorption, turning of the bodies.
     void step();
 
@@ -126,6 +131,9 @@ private:
     // Per kind of heart, in the order of HeartKinds.
     std::vector<int> heartsLeft;
     std::function<void()> clickPlayer;
+    bool paused = false;
+    // The tick count when the pause began.
+    std::uint32_t pausedAt = 0;
     // Scratch of the step: the bodies laid out for the pulls, and for each particle in list order the first
     // body that reaches it after its move (-1 for none), which the absorption test then uses.
     BodyLanes bodyLanes;

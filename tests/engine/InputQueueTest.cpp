@@ -40,7 +40,7 @@ std::vector<std::string> drain(InputQueue& queue)
 TEST(InputQueue, TranslatesEachKindInPictureCoordinatesRoundedDownAndMergesOnlyMotionsInARow)
 {
     InputQueue queue;
-    queue.setPixelScale(2);
+    queue.setPicturePlacement(PicturePlacement{0, 0, 2});
     for (const SDL_Event& event :
          {input(SDL_KEYDOWN), input(SDL_KEYUP), input(SDL_ACTIVEEVENT),
           input(SDL_MOUSEBUTTONDOWN, 0, 1, SDL_BUTTON_LEFT), input(SDL_MOUSEMOTION, 2, 2),
@@ -54,4 +54,29 @@ TEST(InputQueue, TranslatesEachKindInPictureCoordinatesRoundedDownAndMergesOnlyM
     EXPECT_EQ(drain(queue),
               (std::vector<std::string>{"0:27", "1:27", "2:0,0,1", "4:400,101", "3:799,599,3", "4:3,3"}));
     EXPECT_TRUE(queue.isQuitRequested());
+}
+
+TEST(InputQueue, NotesWhatConcernsTheWindowAndMapsAnyPlacementOntoThePicture)
+{
+    InputQueue queue;
+    // A 1920x1080 screen: the picture 1440 wide from x 240, scaled 1.8.
+    queue.setPicturePlacement(PicturePlacement{240, 0, 1.8f});
+    SDL_Event f11 = input(SDL_KEYDOWN), altEnter = input(SDL_KEYDOWN), enter = input(SDL_KEYDOWN);
+    f11.key.keysym.sym = SDLK_F11;
+    altEnter.key.keysym.sym = enter.key.keysym.sym = SDLK_RETURN;
+    altEnter.key.keysym.mod = KMOD_LALT;
+    SDL_Event resize{}, minimised{}, focusGained{};
+    resize.resize = SDL_ResizeEvent{SDL_VIDEORESIZE, 1024, 700};
+    minimised.active = SDL_ActiveEvent{SDL_ACTIVEEVENT, 0, SDL_APPACTIVE};
+    focusGained.active = SDL_ActiveEvent{SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
+    for (const SDL_Event& event : {f11, altEnter, enter, resize, minimised, focusGained,
+                                   input(SDL_MOUSEBUTTONUP, 240, 1079, 1), input(SDL_MOUSEMOTION, 239, 0)})
+        queue.push(event);
+
+    EXPECT_EQ(drain(queue), (std::vector<std::string>{"0:13", "12:", "3:0,599,1", "4:-1,0"}));
+    EXPECT_TRUE(queue.takeFullscreenToggle());
+    EXPECT_FALSE(queue.takeFullscreenToggle()) << "taken once";
+    EXPECT_EQ(queue.takeResize(), std::make_pair(1024, 700));
+    EXPECT_FALSE(queue.takeResize());
+    EXPECT_TRUE(queue.takeExposed());
 }

@@ -31,13 +31,19 @@ TEST_F(LoopFrames, EveryFrameTakesOneRandomNumberPerStarDrawnOrNot)
     EXPECT_EQ(next, std::rand());
 }
 
-TEST(WindowScale, TheLargestFactorWithinFourFifthsOfTheDesktopUnlessOneIsAskedFor)
+TEST(WindowScale, TheLargestFactorWithinFourFifthsOfTheDesktopOrTheOneAskedForIfItFits)
 {
-    const std::tuple<int, const char*, int> cases[] = {
-        {1080, nullptr, 1}, {2160, nullptr, 2}, {1440, nullptr, 1}, {3240, nullptr, 4},
-        {0, nullptr, 1},    {2160, "1", 1},     {1080, "3", 3},     {2160, "0", 2},
-        {2160, "2x", 2},    {2160, "", 2},      {2160, "99", 2}};
-    for (const auto& [desktopHeight, setting, factor] : cases)
-        EXPECT_EQ(WindowScale::choose(desktopHeight, setting), factor)
-            << desktopHeight << " " << (setting ? setting : "unset");
+    // Desktop width and height, the setting, the factor, and whether the player is told something.
+    const std::tuple<int, int, const char*, int, bool> cases[] = {
+        {1920, 1080, nullptr, 1, false}, {3840, 2160, nullptr, 2, false}, {2560, 1440, nullptr, 1, false},
+        {5760, 3240, nullptr, 4, false}, {0, 0, nullptr, 1, false},       {1080, 2560, nullptr, 1, false},
+        {3840, 2160, "1", 1, false},     {3840, 2160, "3", 3, false},     {0, 0, "3", 3, false},
+        {1920, 1080, "2", 1, true},      {3840, 2160, "4", 3, true},      {3840, 2160, "0", 2, true},
+        {3840, 2160, "2x", 2, true},     {3840, 2160, "", 2, false},      {3840, 2160, "99", 2, true}};
+    for (const auto& [width, height, setting, factor, told] : cases)
+    {
+        const WindowScale::Choice choice = WindowScale::choose(width, height, setting);
+        EXPECT_EQ(choice.factor, factor) << width << "x" << height << " " << (setting ? setting : "unset");
+        EXPECT_EQ(choice.note.empty(), !told) << choice.note;
+    }
 }

@@ -144,7 +144,7 @@ protected:
         ASSERT_TRUE(buttonAt(point.x, point.y)) << "no button " << buttonId << " on screen";
         click(point.x, point.y);
     }
-    void key(int type) { post(type, {SDLK_ESCAPE}); }
+    void key(int type, int symbol = SDLK_ESCAPE) { post(type, {symbol}); }
     void post(int type, std::initializer_list<int> parameters)
     {
         Event event(type);
@@ -390,4 +390,56 @@ TEST_F(GameFlow, ContinueStartsTheSavedLevelAndTheLastLevelEndsTheGame)
     writeLevel("save.txt", std::to_string(last));
     clickButton(Continue);
     ASSERT_TRUE(waitUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }));
+}
+
+TEST_F(GameFlow, APauseFreezesTheCountdownAndPlayUntilResumedAndSpendsNothing)
+{
+    reachMenu();
+    clickButton(NewGame);
+    wait(500);
+    key(KeyDown, SDLK_p);
+    EXPECT_TRUE(onScreen(ProcessGame::pausedText));
+    wait(3000);
+    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2")) << "the countdown ran on while paused";
+    key(KeyDown, SDLK_SPACE);
+    EXPECT_FALSE(onScreen(ProcessGame::pausedText));
+    wait(450);
+    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2")) << "the pause was counted as time";
+    ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 1 STARTING IN 1"); }, 100));
+
+    // Play loses the focus: the field stands still, a click places nothing, a click on the card resumes
+    // at once and places nothing either.
+    reachPlay();
+    click(200, 500);
+    wait(300);
+    post(FocusLost, {});
+    const std::size_t flying = world()->getParticles().size();
+    const float angle = world()->getBodies()[0].angle;
+    wait(2000);
+    click(600, 500);
+    EXPECT_EQ(world()->getParticles().size(), flying);
+    EXPECT_EQ(world()->getBodies()[0].angle, angle);
+    EXPECT_EQ(world()->getBodies().size(), 2u) << "a heart placed while paused";
+    click(static_cast<int>(ScreenLayout::fieldCentre.x), static_cast<int>(ScreenLayout::pauseCardTop) - 10);
+    EXPECT_FALSE(onScreen(ProcessGame::pausedText));
+    EXPECT_EQ(world()->getBodies().size(), 2u) << "the click that resumed placed a heart";
+    EXPECT_NE(world()->getBodies()[0].angle, angle);
+
+    // Paused, RESTART LEVEL starts the level afresh, unpaused; Escape leaves.
+    key(KeyDown, SDLK_PAUSE);
+    clickButton(RestartLevel);
+    EXPECT_FALSE(onScreen(ProcessGame::pausedText));
+    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
+    key(KeyDown, SDLK_p);
+    key(KeyUp);
+    EXPECT_TRUE(showing<ProcessMenu>());
+    EXPECT_FALSE(onScreen(ProcessGame::pausedText));
+
+    // LEVEL COMPLETE is not paused.
+    clickButton(NewGame);
+    reachLevelComplete();
+    key(KeyDown, SDLK_p);
+    post(FocusLost, {});
+    EXPECT_FALSE(onScreen(ProcessGame::pausedText));
+    ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 2100));
 }

@@ -1,3 +1,5 @@
+#include "engine/Event.h"
+#include "engine/EventType.h"
 #include "support/ManualClock.h"
 #include "support/TempFolder.h"
 #include "world/HeartKinds.h"
@@ -135,4 +137,47 @@ TEST_F(WorldStep, EachKindOfHeartHasASupplyOfFiveWithAClickUntilTheNextLoad)
         EXPECT_EQ(world.getHeartsLeft(kind), HeartKinds::all[kind].supply);
     EXPECT_EQ(world.getBodies().size(), 1u);
     EXPECT_TRUE(world.getParticles().empty());
+}
+
+TEST_F(WorldStep, APauseOfAnyLengthChangesNothingOfWhatFollows)
+{
+    const std::string level = "GENERATOR 50 300 3 0 60\nGENERATOR 50 320 3 0.2 60\n"
+                              "GRAVBODY 500 300 40 60 ./graphics/planet.png 2\n";
+    const HeartKind& light = HeartKinds::all[0];
+    Event tick(Tick);
+    // Steps of uneven lengths with a heart placed at step 30, paused before `pausedStep` for that long,
+    // with Ticks coming all through the pause; what the field holds at the end.
+    const auto play = [&](int pausedStep, std::uint32_t pauseMilliseconds)
+    {
+        World::resetEmissionTimer();
+        load(level);
+        for (int step = 0; step < 300; ++step)
+        {
+            if (step == 30)
+                world.placeHeart(400, 260, LevelRules::heartRadius, light.strength, light.picture);
+            if (step == pausedStep)
+            {
+                world.pause();
+                for (int quarter = 0; quarter < 4; ++quarter)
+                {
+                    clock.advance(pauseMilliseconds / 4);
+                    world.handleEvent(tick);
+                }
+                clock.advance(pauseMilliseconds % 4);
+                world.resume();
+            }
+            clock.advance(step % 3 == 0 ? 13 : 10);
+            world.handleEvent(tick);
+        }
+        std::string field = std::to_string(world.getCapturedCount());
+        for (const Generator& generator : world.getGenerators())
+            field += " " + std::to_string(generator.remaining);
+        for (const Particle& particle : world.getParticles())
+            field += " " + std::to_string(particle.position.x) + "," + std::to_string(particle.position.y);
+        return field + " " + std::to_string(world.getBodies()[0].angle);
+    };
+    const std::string unpaused = play(-1, 0);
+    ASSERT_NE(world.getCapturedCount(), 0);
+    for (const auto& [step, milliseconds] : {std::pair{0, 1u}, {27, 37u}, {43, 5000u}, {151, 0xFFFFFF00u}})
+        EXPECT_EQ(play(step, milliseconds), unpaused) << milliseconds << " ms at step " << step;
 }
