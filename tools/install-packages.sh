@@ -8,11 +8,11 @@ game_packages=(
     # The SDL 1.2 API comes from sdl12-compat; it must be named together with the mixer, which
     # would otherwise pull in the classic SDL 1.2.
     libsdl1.2-compat-dev libsdl-mixer1.2-dev libmpg123-dev
-    libfreeimage-dev libglu1-mesa-dev libgl1-mesa-dri libgtk-3-dev
+    libfreeimage-dev libglu1-mesa-dev libgl1-mesa-dri libgtk-3-dev libx11-dev
 )
 test_packages=(
     git googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool x11-utils imagemagick valgrind
+    xvfb xauth xdotool x11-utils imagemagick valgrind openbox wmctrl
     python3 python3-pil python3-numpy sox lame fonts-dejavu-core appstream desktop-file-utils librsvg2-bin
     # Building the Debian packages and judging them as a distribution would.
     debhelper dpkg-dev lintian

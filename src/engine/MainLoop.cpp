@@ -7,6 +7,7 @@
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
 #include "platform/FullscreenQuestion.h"
+#include "platform/ScreenCover.h"
 #include "world/World.h"
 
 #include <SDL.h>
@@ -190,7 +191,9 @@ bool MainLoop::setVideoMode(bool full, int width, int height)
     if (!surface)
         return false;
     fullscreen = full;
-    if (!full)
+    if (full)
+        platform::coverScreenWithoutWindowManager();
+    else
     {
         windowedWidth = surface->w;
         windowedHeight = surface->h;
