@@ -55,6 +55,9 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         return std::nullopt;
     }
     const std::string& command = arguments[0];
+    line.seconds = command == "check"   ? defaultCheckSeconds
+                   : command == "solve" ? defaultSolveSeconds
+                                        : defaultCurveSeconds;
     if (command == "simulate")
         line.command = Command::Simulate;
     else if (command == "check")
@@ -114,19 +117,29 @@ bool CommandLine::readOption(const std::string& name, const std::optional<std::s
         error = "option " + name + " belongs to the simulate command";
         return false;
     }
-    if ((name == "--seconds" || name == "--trials" || name == "--seed") && !solving)
+    if ((name == "--trials" || name == "--seed") && !solving)
     {
         error = "option " + name + " belongs to the solve command";
         return false;
     }
-    if (name == "--dump")
+    if (name == "--shift" && command != Command::Curve)
+    {
+        error = "option --shift belongs to the curve command";
+        return false;
+    }
+    if (name == "--seconds" && simulating)
+    {
+        error = "option --seconds belongs to the check, solve and curve commands";
+        return false;
+    }
+    if (name == "--dump" || name == "--shift")
     {
         if (value)
         {
-            error = "option --dump takes no value";
+            error = "option " + name + " takes no value";
             return false;
         }
-        dump = true;
+        (name == "--dump" ? dump : shifted) = true;
         return true;
     }
     if (name == "--heart")

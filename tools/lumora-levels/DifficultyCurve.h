@@ -2,20 +2,30 @@
 
 #include "HeartPlacement.h"
 
+#include <chrono>
 #include <iosfwd>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 // Measures how hard a run of levels is, one level after another, and judges whether the difficulty rises
-// the way a player can follow. Per level: how many single hearts on a coarse grid win it (the easier the
-// level, the more), how many hearts its recorded solution places, and how often that solution still wins
-// when every heart lands a little off, as a person's clicks do.
+// the way a player can follow. Per level: the share of single hearts on a fine grid that win it (the easier
+// the level, the more); for a level that few single hearts win, how many pairs of hearts on a coarse grid
+// win it; how many hearts its recorded solution places, and how often that solution still wins when every
+// heart lands a little off, as a person's clicks do. Across the levels: whether one level's solution wins
+// another (see RepeatSearch). Every play stops at the deadline, and the measuring with it.
 class DifficultyCurve
 {
 public:
-    // The grid of single hearts: one every this many units, half a step in from the left edge, in the rows
-    // a player can reach; each heart placed after one second, as the first heart of a paced play.
-    static constexpr int gridStep = 60;
+    // Single hearts, each placed after one second as the first heart of a paced play: one every this many
+    // units over the field a player can reach. Shifting this grid by half a cell moves no shipped level's
+    // share by more than mostRisePercent, so a smaller rise cannot be told from the grid's own noise.
+    static constexpr int singleStep = 20;
+    // Pairs, placed after one and two seconds, for a level won by fewer single hearts than this share, in
+    // percent: every ordered pair of hearts on a grid of one every this many units.
+    static constexpr double fewSinglesPercent = 2;
+    static constexpr int pairStep = 100;
     // Trials of the recorded solution with every heart moved up to this many units in a random direction,
     // drawn from a fixed seed that each level starts afresh, so a level's figure depends on it alone.
     static constexpr int nudgeTrials = 20;
@@ -23,15 +33,22 @@ public:
     static constexpr unsigned nudgeSeed = 1;
 
     // The rules of a curve a player can feel. The first levels teach, so many single hearts win them;
-    // after them the count of winning hearts may only rise this much from one level to the next; and
-    // every solution must win this share of its nudged trials, in percent.
+    // after them the share of winning single hearts may only rise this much from one level to the next,
+    // in points of percent, and among levels measured by pairs the winning pairs may not rise at all; every
+    // solution must win this share of its nudged trials, in percent.
     static constexpr int teachingLevels = 3;
-    static constexpr int manyPlacements = 10;
-    static constexpr int mostRise = 2;
+    static constexpr double leastTeachingPercent = 10;
+    static constexpr double mostRisePercent = 2;
     static constexpr int leastTolerancePercent = 80;
 
-    // Measures the level (a readable file) and adds it after the ones added before.
-    void add(const std::string& levelFile);
+    // `shifted` moves both grids by half a cell, to show how much a level's figures owe to the grid.
+    DifficultyCurve(std::chrono::steady_clock::time_point deadline, bool shifted);
+
+    // Measures the level (a readable file) and adds it after the ones added before; false, adding
+    // nothing, when the deadline stopped the measuring.
+    bool add(const std::string& levelFile);
+    // Replays every level's solution on the others; false when the deadline stopped it.
+    bool findRepeats();
 
     // One line per level, then a line for each rule broken.
     void write(std::ostream& out) const;
@@ -42,22 +59,30 @@ private:
     struct Point
     {
         std::string levelFile;
-        int lightWins = 0;
-        int darkWins = 0;
+        std::map<HeartPlacement::Kind, int> singleWins;
+        int spots = 0;
+        // Measured only for a level that few single hearts win.
+        std::optional<int> pairWins;
         bool wonWithoutHearts = false;
         // Why the recorded solution cannot count; empty when it was replayed and won.
         std::string solutionProblem;
         std::vector<HeartPlacement> solution;
         int steadyTrials = 0;
 
-        int gridWins() const { return lightWins + darkWins; }
+        double percentOf(int wins) const;
+        // Single hearts of every kind that win, in percent of the spots.
+        double singlePercent() const;
     };
 
-    static void countGridWins(Point& point);
-    static void replaySolution(Point& point, const std::string& remarks);
+    // Each returns false when the deadline stopped it.
+    bool countSingleWins(Point& point) const;
+    bool countPairWins(Point& point) const;
+    bool replaySolution(Point& point, const std::string& remarks) const;
     static HeartPlacement nudged(HeartPlacement heart, unsigned long angleDraw, unsigned long distanceDraw);
-    static bool isPlaceable(const HeartPlacement& heart);
     void addBreaksOf(std::size_t index, std::vector<std::string>& breaks) const;
 
+    std::chrono::steady_clock::time_point deadline;
+    int gridShift;
     std::vector<Point> points;
+    std::vector<std::string> repeats;
 };

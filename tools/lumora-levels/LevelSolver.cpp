@@ -1,5 +1,7 @@
 #include "LevelSolver.h"
 
+#include "HeartGrid.h"
+
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -109,11 +111,7 @@ bool LevelSolver::hasBudget() const
 // no heart helps or the level is solved.
 void LevelSolver::addHeartsGreedily()
 {
-    std::vector<HeartPlacement> candidates;
-    for (int x = gridStep / 2; x < World::fieldWidth; x += gridStep)
-        for (int y = HeartPlacement::lowestY + gridStep / 2; y < World::fieldHeight; y += gridStep)
-            for (const HeartPlacement::Kind kind : {HeartPlacement::Kind::Light, HeartPlacement::Kind::Dark})
-                candidates.push_back(HeartPlacement{kind, x, y});
+    std::vector<HeartPlacement> candidates = HeartGrid(gridStep, gridStep / 2).hearts();
     std::shuffle(candidates.begin(), candidates.end(), chance);
 
     const int mostHearts = 2 * LevelRules::heartsPerKind;
@@ -193,7 +191,7 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
             hearts.erase(hearts.begin());
         break;
     case 4:
-        if (const auto kind = kindWithSupply(hearts, chance() % 2 == 0))
+        if (const auto kind = kindWithSupply(hearts, chance() % HeartPlacement::kinds.size()))
         {
             std::uniform_int_distribution<std::size_t> slot(0, hearts.size());
             hearts.insert(hearts.begin() + static_cast<std::ptrdiff_t>(slot(chance)), randomHeart(*kind));
@@ -207,15 +205,15 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
 }
 
 std::optional<HeartPlacement::Kind> LevelSolver::kindWithSupply(const std::vector<HeartPlacement>& hearts,
-                                                                bool preferLight) const
+                                                                std::size_t firstChoice) const
 {
-    const HeartPlacement::Kind first = preferLight ? HeartPlacement::Kind::Light : HeartPlacement::Kind::Dark;
-    const HeartPlacement::Kind second =
-        preferLight ? HeartPlacement::Kind::Dark : HeartPlacement::Kind::Light;
-    if (countOf(hearts, first) < LevelRules::heartsPerKind)
-        return first;
-    if (countOf(hearts, second) < LevelRules::heartsPerKind)
-        return second;
+    for (std::size_t turn = 0; turn < HeartPlacement::kinds.size(); ++turn)
+    {
+        const HeartPlacement::Kind kind =
+            HeartPlacement::kinds[(firstChoice + turn) % HeartPlacement::kinds.size()];
+        if (countOf(hearts, kind) < LevelRules::heartsPerKind)
+            return kind;
+    }
     return std::nullopt;
 }
 

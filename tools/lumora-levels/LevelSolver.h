@@ -45,8 +45,9 @@ private:
     void addHeartsGreedily();
     void refine();
     std::vector<HeartPlacement> changed(std::vector<HeartPlacement> hearts);
+    // A kind with hearts left, trying HeartPlacement::kinds from the one at `firstChoice` on.
     std::optional<HeartPlacement::Kind> kindWithSupply(const std::vector<HeartPlacement>& hearts,
-                                                       bool preferLight) const;
+                                                       std::size_t firstChoice) const;
     HeartPlacement randomHeart(HeartPlacement::Kind kind);
 
     PacedPlay play;

@@ -5,6 +5,7 @@
 #include "world/LevelRules.h"
 #include "world/RemarkLines.h"
 
+#include <algorithm>
 #include <sstream>
 
 Solution Solution::findIn(const std::string& remarks)
@@ -81,10 +82,10 @@ void Solution::readEntries(const std::string& line)
 // A heart beyond the supply would be ignored by the game, so the line would not mean what it says.
 void Solution::checkSupply()
 {
-    int light = 0;
-    int dark = 0;
-    for (const HeartPlacement& heart : hearts)
-        ++(heart.kind == HeartPlacement::Kind::Light ? light : dark);
-    if (light > LevelRules::heartsPerKind || dark > LevelRules::heartsPerKind)
-        problem = "a level gives only " + std::to_string(LevelRules::heartsPerKind) + " hearts of each kind";
+    for (const HeartPlacement::Kind kind : HeartPlacement::kinds)
+        if (std::count_if(hearts.begin(), hearts.end(),
+                          [kind](const HeartPlacement& heart)
+                          { return heart.kind == kind; }) > LevelRules::heartsPerKind)
+            problem =
+                "a level gives only " + std::to_string(LevelRules::heartsPerKind) + " hearts of each kind";
 }
