@@ -19,9 +19,9 @@ void RepeatSearch::add(const std::string& levelFile, const std::vector<HeartPlac
 bool RepeatSearch::find(std::vector<std::string>& repeats) const
 {
     for (std::size_t solved = 0; solved < levelFiles.size(); ++solved)
-        for (std::size_t winner = 0; winner < levelFiles.size(); ++winner)
+        for (std::size_t winner = 0; winner < solved; ++winner)
         {
-            if (winner == solved || solutions[winner].empty())
+            if (solutions[winner].empty())
                 continue;
             const PacedPlay play(levelFiles[solved]);
             for (const Mirror mirror : mirrors)
@@ -37,7 +37,7 @@ bool RepeatSearch::find(std::vector<std::string>& repeats) const
                     continue;
                 repeats.push_back(printable(levelFiles[solved]) + ": won by the solution of " +
                                   printable(levelFiles[winner]) + describe(mirror) +
-                                  ", so the two levels are one idea");
+                                  ", an earlier level: the same idea again");
                 break;
             }
         }

@@ -167,25 +167,25 @@ int solve(const CommandLine& line)
 int curve(const CommandLine& line)
 {
     int status = exitFine;
-    DifficultyCurve difficulty(deadlineOf(line), line.shifted);
-    std::size_t measured = 0;
-    for (; measured < line.levels.size(); ++measured)
+    std::vector<std::string> readable;
+    for (const std::string& level : line.levels)
     {
-        const std::string& level = line.levels[measured];
-        if (!isReadable(level))
+        if (isReadable(level))
+            readable.push_back(level);
+        else
             status = exitUsage;
-        else if (!difficulty.add(level))
-            break;
     }
-    const bool ended = measured == line.levels.size() && difficulty.findRepeats();
+    DifficultyCurve difficulty(deadlineOf(line), line.shifted);
+    const std::size_t measured = difficulty.add(readable);
+    const bool ended = measured == readable.size() && difficulty.findRepeats();
     difficulty.write(std::cout);
     if (!ended)
     {
-        reportStop(line, measured < line.levels.size()
-                             ? "while measuring " + printable(line.levels[measured]) + ", " +
-                                   std::to_string(line.levels.size() - measured) + " of the " +
-                                   std::to_string(line.levels.size()) + " levels not measured"
-                             : "while looking for levels that another's solution wins");
+        reportStop(line, measured < readable.size()
+                             ? "while measuring " + printable(readable[measured]) + ": " +
+                                   std::to_string(readable.size() - measured) + " of the " +
+                                   std::to_string(readable.size()) + " levels not measured"
+                             : "while looking for levels that an earlier level's solution wins");
         return std::max(status, exitFailed);
     }
     if (status == exitFine && !difficulty.findBreaks().empty())
