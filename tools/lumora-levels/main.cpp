@@ -128,8 +128,8 @@ int check(const CommandLine& line)
         }
     }
     if (stopped > 0)
-        reportStop(line, "before " + std::to_string(stopped) + " of the " +
-                             std::to_string(line.levels.size()) + " levels were checked to the end");
+        reportStop(line, "with " + std::to_string(stopped) + " of the " + std::to_string(line.levels.size()) +
+                             " levels not checked to the end");
     return status;
 }
 
