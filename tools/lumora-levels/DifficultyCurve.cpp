@@ -5,10 +5,12 @@
 #include "RepeatSearch.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iomanip>
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 
 namespace
 {
@@ -40,8 +42,9 @@ std::size_t DifficultyCurve::add(const std::vector<std::string>& levelFiles)
                           });
     for (std::size_t index = 0; index < levelFiles.size(); ++index)
     {
-        const std::optional<LevelMeasure> measure =
-            texts[index] ? LevelMeasure::fromText(levelFiles[index], *texts[index]) : std::nullopt;
+        if (!texts[index])
+            throw std::runtime_error("the process measuring " + printable(levelFiles[index]) + " failed");
+        const std::optional<LevelMeasure> measure = LevelMeasure::fromText(levelFiles[index], *texts[index]);
         if (!measure)
             return index;
         measures.push_back(*measure);
@@ -131,7 +134,13 @@ void DifficultyCurve::addBreaksOf(std::size_t index, std::vector<std::string>& b
                          " of single hearts after " + percentText(before.singlePercent()) +
                          " for the level before, a rise of more than " +
                          std::to_string(static_cast<int>(mostRisePercent)) + " points");
-    if (measure.pairWins && before.pairWins && *measure.pairWins > *before.pairWins)
+    if (measure.pairWins && before.pairWins && *measure.pairWins > mostPairsAfter(*before.pairWins))
         breaks.push_back(name + "won by " + std::to_string(*measure.pairWins) + " pairs of hearts after " +
-                         std::to_string(*before.pairWins) + " for the level before");
+                         std::to_string(*before.pairWins) + " for the level before, more than the " +
+                         std::to_string(mostPairsAfter(*before.pairWins)) + " their drawing can explain");
+}
+
+int DifficultyCurve::mostPairsAfter(int before)
+{
+    return before + static_cast<int>(pairNoiseDeviations * std::sqrt(static_cast<double>(before)));
 }

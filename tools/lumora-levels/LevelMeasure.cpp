@@ -40,7 +40,7 @@ std::optional<LevelMeasure> LevelMeasure::take(const std::string& levelFile,
         !measure.replaySolution(report.remarks, deadline))
         return std::nullopt;
     if (measure.singlePercent() < fewSinglesPercent &&
-        !measure.countPairWins(deadline, pairStep / 2 * (1 + shift)))
+        !measure.countPairWins(deadline, pairSeed + static_cast<unsigned>(shift)))
         return std::nullopt;
     return measure;
 }
@@ -107,14 +107,25 @@ bool LevelMeasure::countSingleWins(std::chrono::steady_clock::time_point deadlin
     return true;
 }
 
-bool LevelMeasure::countPairWins(std::chrono::steady_clock::time_point deadline, int offset)
+bool LevelMeasure::countPairWins(std::chrono::steady_clock::time_point deadline, unsigned seed)
 {
-    const std::vector<HeartPlacement> hearts = HeartGrid(pairStep, offset).hearts();
+    std::vector<HeartPlacement> cells;
+    for (int y = HeartPlacement::lowestY; y + pairStep <= World::fieldHeight; y += pairStep)
+        for (int x = 0; x + pairStep <= World::fieldWidth; x += pairStep)
+            for (const HeartPlacement::Kind kind : HeartPlacement::kinds)
+                cells.push_back(HeartPlacement{kind, x, y});
+    std::mt19937 chance(seed);
+    std::uniform_int_distribution<int> withinCell(0, pairStep - 1);
     const PacedPlay play(levelFile);
     int wins = 0;
-    for (const HeartPlacement& first : hearts)
-        for (const HeartPlacement& second : hearts)
+    for (const HeartPlacement& firstCell : cells)
+        for (const HeartPlacement& secondCell : cells)
         {
+            // Braced lists are evaluated in order, so the draws always fall in the same order.
+            const HeartPlacement first{firstCell.kind, firstCell.x + withinCell(chance),
+                                       firstCell.y + withinCell(chance)};
+            const HeartPlacement second{secondCell.kind, secondCell.x + withinCell(chance),
+                                        secondCell.y + withinCell(chance)};
             const PlayOutcome outcome = play.play({first, second}, PacedPlay::Ending::AtGoal, deadline);
             if (outcome.outOfTime)
                 return false;

@@ -20,17 +20,22 @@ public:
     // units over the field a player can reach.
     static constexpr int singleStep = 20;
     // Pairs, placed after one and two seconds, for a level won by fewer single hearts than this share, in
-    // percent: every ordered pair of hearts on a grid of one every this many units.
+    // percent: every ordered pair of cells, this many units square, of a grid over the field a player can
+    // reach, and of kinds of heart, each heart at a spot drawn at random in its cell. Drawn spots, not the
+    // cells' centres: a winning lane narrower than a cell would otherwise count fully or not at all by
+    // where the grid happens to fall. The draws come from a fixed seed, so a level's count depends on it
+    // alone.
     static constexpr double fewSinglesPercent = 2;
     static constexpr int pairStep = 100;
+    static constexpr unsigned pairSeed = 1;
     // Trials of the recorded solution with every heart moved up to this many units in a random direction,
     // drawn from a fixed seed that each level starts afresh, so a level's figure depends on it alone.
     static constexpr int nudgeTrials = 20;
     static constexpr int nudgeUnits = 10;
     static constexpr unsigned nudgeSeed = 1;
 
-    // Measures the level (a readable file), with both grids moved by half a cell when `shifted`; nothing
-    // when the deadline stopped it.
+    // Measures the level (a readable file), with the single hearts' grid moved by half a cell and the
+    // pairs drawn from the next seed when `shifted`; nothing when the deadline stopped it.
     static std::optional<LevelMeasure> take(const std::string& levelFile,
                                             std::chrono::steady_clock::time_point deadline, bool shifted);
 
@@ -57,7 +62,7 @@ public:
 private:
     // Each returns false when the deadline stopped it.
     bool countSingleWins(std::chrono::steady_clock::time_point deadline, int offset);
-    bool countPairWins(std::chrono::steady_clock::time_point deadline, int offset);
+    bool countPairWins(std::chrono::steady_clock::time_point deadline, unsigned seed);
     bool replaySolution(const std::string& remarks, std::chrono::steady_clock::time_point deadline);
     static HeartPlacement nudged(HeartPlacement heart, unsigned long angleDraw, unsigned long distanceDraw);
 };
