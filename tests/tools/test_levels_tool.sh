@@ -169,5 +169,8 @@ problems=$(awk '/^[^ ]/ { file = $0 } /^  (skipped tokens|record cut short|missi
     /^  warning:/ { print file ":" $0 }' <<<"$out")
 [ -z "$problems" ] || fail "$problems"
 expect 0 curve "${levels[@]}"
+# The figures the README shows are the levels' own.
+table=$(sed -n '/^\$ cd data && ..\/build\/tools\/lumora-levels curve /,/^curve: fine$/p' "$LUMORA_SOURCE_DIR/README.md" | tail -n +2)
+[ "$out" = "$table" ] || fail "the curve differs from the README's table: $(diff <(echo "$table") <(echo "$out"))"
 
 [ "$failures" -eq 0 ] && echo "the level tool and $count shipped levels behave" || { echo "$failures failures" && exit 1; }
