@@ -82,8 +82,19 @@ expect 1 check unreadable.txt -- "CANNOT BE READ: heart 1 (dark) needs whole num
 printf 'GENERATOR 50 300 3 0 100\nGRAVBODY 400 300 40 50 ./graphics/planet.png 0\n' >nohearts.txt
 expect 1 check nohearts.txt -- "the level needs no hearts" "solution: none recorded"
 printf '%s\nwhat is this 12\nGRAVBODY 1 2 3 4 ./graphics/moon.png\n' "$easy" >sloppy.txt
-expect 0 check sloppy.txt -- 'skipped tokens: 4: "what" "is" "this" "12"' "record cut short: GRAVBODY number 2 at its spin" \
-    "missing pictures: ./graphics/moon.png" "bodies: 2, planets: 1"
+expect 1 check sloppy.txt -- 'skipped tokens: 4: "what" "is" "this" "12"' "record cut short: GRAVBODY number 2 at its spin" \
+    "missing pictures: ./graphics/moon.png" "bodies: 2, planets: 1" "verdict: FAILED (a record cut short)"
+# A level that cannot be played as written is never fine: a count beyond an int, a value that is not a
+# number, a planet that is missing.
+for record in 'GENERATOR 50 300 3 0 2147483648' 'GENERATOR 50 300 nan 0 100' 'GENERATOR 50 300 inf 0 100'; do
+    printf '%s\nGRAVBODY 500 420 40 50 ./graphics/planet.png 0\n' "$record" >damaged.txt
+    expect 1 check damaged.txt -- "verdict: FAILED (no planet, too few particles, a record cut short)"
+done
+# What the file says reaches the terminal escaped, and a character the font lacks is named once, whole.
+printf '%s\n\033]0;owned\007 GRAVBODY 1 2 3 4 ./\033[2J.png 0\n//REMARKS\nHINT caf\xc3\xa9 \xff\n' "$easy" >hostile.txt
+expect 0 check hostile.txt -- '"\x1b]0;owned\x07"' './\x1b[2J.png' "font cannot draw: \u00e9\xff"
+/usr/bin/python3 -c 'import sys; t = sys.stdin.buffer.read(); sys.exit(any(b < 32 and b != 10 or b > 126 for b in t))' <"$work/out" ||
+    fail "check printed bytes a terminal acts on"
 # The title and hint that the countdown shows, and what keeps them from showing as written.
 printf '%s\n//REMARKS\nTITLE  First light\nHINT %s\n' "$easy" "Don't place 2 hearts -- one will do." >captioned.txt
 expect 0 check captioned.txt -- "title: FIRST LIGHT" "hint: DONT PLACE 2 HEARTS ONE WILL DO." \
@@ -101,11 +112,20 @@ for level in graphics fifo.txt /dev/zero; do expect 2 check "$level" -- "cannot 
 ln -s loop.png graphics/loop.png
 printf '%s\nGRAVBODY 1 2 3 4 ./graphics/loop.png 0\nGRAVBODY 1 2 3 4 ./%0300d.png 0\n' "$easy" 0 >strange.txt
 expect 0 check strange.txt -- "missing pictures: ./000" " ./graphics/loop.png"
+# A picture the game cannot open is missing too, even when it is there: checked by a user who may not read it.
+cp graphics/planet.png graphics/locked.png && chmod -R a+rX "$work" && chmod 000 graphics/locked.png
+printf '%s\nGRAVBODY 1 2 3 4 ./graphics/locked.png 0\n' "$easy" >locked.txt
+runner=() && [ "$(id -u)" -eq 0 ] && runner=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+"${runner[@]}" "$tool" check locked.txt >"$work/out" 2>&1
+grep -q "missing pictures: ./graphics/locked.png (cannot be read)" "$work/out" || fail "an unreadable picture: $(<"$work/out")"
 
 # --- curve and solve --------------------------------------------------------------------------------
-expect 1 curve solved.txt failing.txt -- "BREAK: failing.txt: its solution does not win"
+# An earlier level's solution that wins a later level, as written or mirrored, makes the later one a repeat.
+printf 'GENERATOR 50 300 3 0 100\nGRAVBODY 500 180 40 50 ./graphics/planet.png 0\n//REMARKS\nSOLUTION dark 20 20\n' >mirrored.txt
+expect 1 curve solved.txt failing.txt mirrored.txt -- "BREAK: failing.txt: its solution does not win" \
+    "failing.txt: won by the solution of solved.txt, an earlier level" "mirrored.txt: won by the solution of solved.txt mirrored top to bottom"
 expect 2 curve solved.txt missing.txt
-expect 1 curve "$data"/levels/level{4,5,6,1}.txt -- "level1.txt: won by 29 single hearts after 18" "a rise of more than 2"
+expect 1 curve "$data"/levels/level{5,6,7,1}.txt -- "level1.txt: won by 26.2 % of single hearts after 10.7 %" "a rise of more than 2"
 printf '%s\n' "$easy" >open.txt
 expect 0 solve open.txt --trials 300 --seed 3 -- "reaches 70"
 line=$out
@@ -120,24 +140,37 @@ printf 'GENERATOR 50 300 3 0 50\nGRAVBODY 500 420 40 50 ./graphics/planet.png 0\
 expect 1 solve toofew.txt --trials 50 -- "no placement found that captures 70"
 [ -z "$out" ] || fail "a failed search printed a solution: $out"
 expect 1 solve nohearts.txt --seconds 1 -- "solved without any heart"
-# The time given holds even when a single play of the level takes longer.
+# The time given holds even when a single play of the level takes longer, or the level floods the field.
 awk 'BEGIN { print "GENERATOR 50 300 3 0 100"
     for (i = 0; i < 100000; i++) print "GRAVBODY", 100 + i % 600, 100 + int(i / 600) % 400, 1, 0, "x", 0 }' >huge.txt
-started=$SECONDS
-expect 1 solve huge.txt --seconds 1
-[ $((SECONDS - started)) -le 4 ] || fail "solve --seconds 1 took $((SECONDS - started)) s on 100,000 bodies"
+awk 'BEGIN { for (i = 0; i < 1000; i++) print "GENERATOR", 50 + i % 700, 150, -0.5, 0, 100000
+    print "GRAVBODY 400 500 40 50 ./graphics/planet.png 0" }' >flood.txt
+while IFS='|' read -r args message; do
+    read -r -a words <<<"$args"
+    started=$SECONDS
+    expect 1 "${words[@]}" --seconds 1 -- "$message"
+    [ $((SECONDS - started)) -le 4 ] || fail "$args --seconds 1 took $((SECONDS - started)) s"
+done <<'CASES'
+solve huge.txt|no placement found
+check flood.txt|stopped at the time budget of 1 s with 1 of the 1 levels not checked to the end
+curve flood.txt|stopped at the time budget of 1 s while measuring flood.txt
+CASES
 
 # --- every shipped level, from the game's folder: at least thirty, numbered from level1.txt without a gap
-# (the game stops at the first missing number), each clean (a warning only on the menu's backdrop, which is
-# never played) and won by its solution, and the curve holding in playing order.
+# (the game stops at the first missing number), each clean and won by its solution, and the curve holding in
+# playing order, with its figures; the menu's backdrop, never played and so without generators, read cleanly.
 cd "$data" || exit 2
 count=$(ls levels | grep -c '^level.*\.txt$')
 [ "$count" -ge 30 ] || fail "only $count levels; the game ships at least 30"
 mapfile -t levels < <(seq -f 'levels/level%g.txt' "$count")
-expect 0 check "${levels[@]}" levels/bg.txt
+expect 1 check levels/bg.txt -- "verdict: FAILED (too few particles)" "skipped tokens: none" "missing pictures: none"
+expect 0 check "${levels[@]}"
 problems=$(awk '/^[^ ]/ { file = $0 } /^  (skipped tokens|record cut short|missing pictures|verdict):/ && !/: +(none|fine)$/ ||
-    /^  warning:/ && file != "levels/bg.txt" { print file ":" $0 }' <<<"$out")
+    /^  warning:/ { print file ":" $0 }' <<<"$out")
 [ -z "$problems" ] || fail "$problems"
 expect 0 curve "${levels[@]}"
+# The figures the README shows are the levels' own.
+table=$(sed -n '/^\$ cd data && ..\/build\/tools\/lumora-levels curve /,/^curve: fine$/p' "$LUMORA_SOURCE_DIR/README.md" | tail -n +2)
+[ "$out" = "$table" ] || fail "the curve differs from the README's table: $(diff <(echo "$table") <(echo "$out"))"
 
 [ "$failures" -eq 0 ] && echo "the level tool and $count shipped levels behave" || { echo "$failures failures" && exit 1; }

@@ -31,7 +31,7 @@ std::optional<HeartPlacement> readHeart(const std::string& text)
     if (!std::getline(fields, kind, ',') || !std::getline(fields, x, ',') || !std::getline(fields, y, ',') ||
         std::getline(fields, extra) || text.back() == ',')
         return std::nullopt;
-    const std::optional<std::size_t> kindRead = HeartPlacement::kindNamed(kind);
+    const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
     const std::optional<int> xRead = parseInteger(x);
     const std::optional<int> yRead = parseInteger(y);
     if (!kindRead || !xRead || !yRead)
@@ -55,6 +55,9 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         return std::nullopt;
     }
     const std::string& command = arguments[0];
+    line.seconds = command == "check"   ? defaultCheckSeconds
+                   : command == "solve" ? defaultSolveSeconds
+                                        : defaultCurveSeconds;
     if (command == "simulate")
         line.command = Command::Simulate;
     else if (command == "check")
@@ -114,19 +117,29 @@ bool CommandLine::readOption(const std::string& name, const std::optional<std::s
         error = "option " + name + " belongs to the simulate command";
         return false;
     }
-    if ((name == "--seconds" || name == "--trials" || name == "--seed") && !solving)
+    if ((name == "--trials" || name == "--seed") && !solving)
     {
         error = "option " + name + " belongs to the solve command";
         return false;
     }
-    if (name == "--dump")
+    if (name == "--shift" && command != Command::Curve)
+    {
+        error = "option --shift belongs to the curve command";
+        return false;
+    }
+    if (name == "--seconds" && simulating)
+    {
+        error = "option --seconds belongs to the check, solve and curve commands";
+        return false;
+    }
+    if (name == "--dump" || name == "--shift")
     {
         if (value)
         {
-            error = "option --dump takes no value";
+            error = "option " + name + " takes no value";
             return false;
         }
-        dump = true;
+        (name == "--dump" ? dump : shifted) = true;
         return true;
     }
     if (name == "--heart")
@@ -189,27 +202,39 @@ std::string CommandLine::usage()
            "      takes N steps (default 0) at MS milliseconds each (default 10) from a fresh emission\n"
            "      timer, and prints the outcome as one line of JSON; --dump adds every particle\n"
            "      [x, y, vx, vy] and every body's angle.\n"
-           "  lumora-levels check LEVEL...\n"
+           "  lumora-levels check LEVEL... [--seconds S]\n"
            "      Tells what a designer needs to know about each level: its records, skipped tokens, a\n"
-           "      record cut short, body pictures missing from the working folder, the TITLE and HINT lines\n"
-           "      of its remarks as the countdown shows them, whether it is solved without hearts, and the\n"
-           "      replay of the solution recorded in its remarks, a line such as\n"
+           "      record cut short, body pictures the game cannot read from the working folder, the TITLE\n"
+           "      and HINT lines of its remarks as the countdown shows them, whether it can be won at all,\n"
+           "      whether it is solved without hearts, and the replay of the solution recorded in its\n"
+           "      remarks, a line such as\n"
            "          SOLUTION light 400 300 dark 120 80\n"
            "      whose k-th heart is placed just before step 100 x k (one a second at 10 ms a step);\n"
-           "      a solution must capture 70 within 6000 steps.\n"
+           "      a solution must capture 70 within 6000 steps. A level is fine only when it can be played\n"
+           "      as written: a planet, 70 particles at least, no record cut short. Text from the file is\n"
+           "      printed with control bytes and characters beyond ASCII escaped. Stops after S seconds\n"
+           "      in all (default 60).\n"
            "  lumora-levels solve LEVEL [--seconds S] [--trials N] [--seed N]\n"
            "      Searches for up to five light and five dark hearts, placed at that pace, that capture\n"
            "      70, for S seconds (default 30) or N trials, and prints the best as a SOLUTION line.\n"
-           "  lumora-levels curve LEVEL...\n"
-           "      Measures the levels as one game, in the order given: for each, how many single light and\n"
-           "      single dark hearts on a 60-unit grid win it (placed after one second), how many hearts "
-           "its\n"
-           "      SOLUTION line places, and in how many of 20 trials that solution still wins with every\n"
-           "      heart moved up to 10 units in a random direction. Reports a BREAK, and exits 1, for a "
-           "level\n"
-           "      won without hearts, a solution that is missing, fails, wins under 80 % of its trials or\n"
-           "      lies on the bar (y below 75), one of the first three levels won by fewer than 10\n"
-           "      single hearts, or a later one won by more than 2 single hearts over the level before.\n"
+           "  lumora-levels curve LEVEL... [--seconds S] [--shift]\n"
+           "      Measures the levels as one game, in the order given: for each, the share of single light\n"
+           "      and single dark hearts on a 20-unit grid over the field above the bar that win it (placed\n"
+           "      after one second); for a level that under 2 % win, how many of the ordered pairs of "
+           "100-unit\n"
+           "      cells and kinds of heart win it, each heart at a spot drawn at random in its cell (placed\n"
+           "      after one and two seconds); how many hearts its SOLUTION line places, and in how many of "
+           "20\n"
+           "      trials that solution still wins with every heart moved up to 10 units in a random\n"
+           "      direction. --shift moves the grid by half a cell and draws the pairs from another seed.\n"
+           "      Reports a BREAK, and exits 1, for a level won without hearts; a solution that is missing,\n"
+           "      fails, wins under 80 % of its trials or lies under the bar (y below 75); one of the first\n"
+           "      three levels won by under 10 % of single hearts; a later one won by 2 points more than "
+           "the\n"
+           "      level before, or, both measured by pairs, by more pairs than twice the square root of the\n"
+           "      count before allows; and a level that the solution of an earlier level wins, as written,\n"
+           "      mirrored left to right or top to bottom, or both. Stops after S seconds in all (default\n"
+           "      900).\n"
            "Run it in the game's folder (data/): pictures and the click are found as the game finds them.\n"
            "Exit status: 0 fine, 1 a check, search or curve failed, 2 a usage error or an unreadable "
            "level.\n";

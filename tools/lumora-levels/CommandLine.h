@@ -21,7 +21,11 @@ public:
         Help
     };
 
+    // The time each command may take unless --seconds says otherwise: what checking or measuring shipped
+    // levels needs several times over, so that only a degenerate level meets it.
+    static constexpr int defaultCheckSeconds = 60;
     static constexpr int defaultSolveSeconds = 30;
+    static constexpr int defaultCurveSeconds = 900;
 
     // Reads the arguments after the program name. On a mistake returns nothing and says what is wrong.
     static std::optional<CommandLine> parse(const std::vector<std::string>& arguments, std::string& error);
@@ -34,11 +38,14 @@ public:
     std::uint32_t tickMs = Simulation::defaultTickMs;
     std::vector<HeartPlacement> hearts;
     bool dump = false;
-    // solve: the time it may take, an optional number of trials instead (for results that do not depend
-    // on the machine's speed), and the seed of its random choices.
-    int seconds = defaultSolveSeconds;
+    // check, solve and curve: the time the whole command may take.
+    int seconds = 0;
+    // solve: an optional number of trials instead of the time (for results that do not depend on the
+    // machine's speed), and the seed of its random choices.
     std::optional<int> trials;
     int seed = 1;
+    // curve: both grids moved by half a cell.
+    bool shifted = false;
 
 private:
     bool readOption(const std::string& name, const std::optional<std::string>& value, std::string& error);

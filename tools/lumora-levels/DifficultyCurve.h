@@ -1,43 +1,41 @@
 #pragma once
 
-#include "HeartPlacement.h"
+#include "LevelMeasure.h"
 
-#include "world/HeartKinds.h"
-
+#include <chrono>
 #include <iosfwd>
-#include <numeric>
 #include <string>
 #include <vector>
 
-// Measures how hard a run of levels is, one level after another, and judges whether the difficulty rises
-// the way a player can follow. Per level: how many single hearts on a coarse grid win it (the easier the
-// level, the more), how many hearts its recorded solution places, and how often that solution still wins
-// when every heart lands a little off, as a person's clicks do.
+// Weighs a run of levels as one game, in the order given (see LevelMeasure for what is measured of each),
+// and judges whether the difficulty rises the way a player can follow and whether a level repeats one
+// before it (see RepeatSearch). Levels are measured side by side, one process per processor.
 class DifficultyCurve
 {
 public:
-    // The grid of single hearts: one every this many units, half a step in from the left edge, in the rows
-    // a player can reach; each heart placed after one second, as the first heart of a paced play.
-    static constexpr int gridStep = 60;
-    // The grid's lowest height, in field units, kept from before the game's rule of where a heart may go
-    // (LevelRules) was shared, so that the shipped curve reads as it was measured.
-    static constexpr int gridLowestY = 110;
-    // Trials of the recorded solution with every heart moved up to this many units in a random direction,
-    // drawn from a fixed seed that each level starts afresh, so a level's figure depends on it alone.
-    static constexpr int nudgeTrials = 20;
-    static constexpr int nudgeUnits = 10;
-    static constexpr unsigned nudgeSeed = 1;
-
-    // The rules of a curve a player can feel. The first levels teach, so many single hearts win them;
-    // after them the count of winning hearts may only rise this much from one level to the next; and
-    // every solution must win this share of its nudged trials, in percent.
+    // The rules of a curve a player can feel. The first levels teach, so many single hearts win them, in
+    // percent of the spots tried. After them the share of winning single hearts may only rise this much
+    // from one level to the next, in points of percent: shifting the grid by half a cell moves no shipped
+    // level's share by more, so a smaller rise cannot be told from the grid's own noise. Of two levels in
+    // a row measured by pairs, the later may be won by more pairs only within the noise of drawing them:
+    // twice the square root of the count before, two standard deviations of a count of rare wins. Every
+    // solution must win this share of its nudged trials, in percent.
     static constexpr int teachingLevels = 3;
-    static constexpr int manyPlacements = 10;
-    static constexpr int mostRise = 2;
+    static constexpr double leastTeachingPercent = 10;
+    static constexpr double mostRisePercent = 2;
+    static constexpr double pairNoiseDeviations = 2;
     static constexpr int leastTolerancePercent = 80;
 
-    // Measures the level (a readable file) and adds it after the ones added before.
-    void add(const std::string& levelFile);
+    // `shifted` moves the single hearts' grid by half a cell and draws the pairs from the next seed, to
+    // show how much a level's figures owe to the grid and the draw.
+    DifficultyCurve(std::chrono::steady_clock::time_point deadline, bool shifted);
+
+    // Measures the levels (readable files) and adds them after the ones added before; returns how many
+    // were added, in order, before the deadline stopped the measuring. Throws when a measuring process
+    // failed.
+    std::size_t add(const std::vector<std::string>& levelFiles);
+    // Replays every level's solution on the levels after it; false when the deadline stopped it.
+    bool findRepeats();
 
     // One line per level, then a line for each rule broken.
     void write(std::ostream& out) const;
@@ -45,24 +43,12 @@ public:
     std::vector<std::string> findBreaks() const;
 
 private:
-    struct Point
-    {
-        std::string levelFile;
-        // Per kind of heart, in the order of HeartKinds.
-        std::vector<int> wins = std::vector<int>(HeartKinds::count);
-        bool wonWithoutHearts = false;
-        // Why the recorded solution cannot count; empty when it was replayed and won.
-        std::string solutionProblem;
-        std::vector<HeartPlacement> solution;
-        int steadyTrials = 0;
-
-        int gridWins() const { return std::accumulate(wins.begin(), wins.end(), 0); }
-    };
-
-    static void countGridWins(Point& point);
-    static void replaySolution(Point& point, const std::string& remarks);
-    static HeartPlacement nudged(HeartPlacement heart, unsigned long angleDraw, unsigned long distanceDraw);
     void addBreaksOf(std::size_t index, std::vector<std::string>& breaks) const;
+    // The most pairs a level may be won by after a level won by `before` pairs.
+    static int mostPairsAfter(int before);
 
-    std::vector<Point> points;
+    std::chrono::steady_clock::time_point deadline;
+    bool shifted;
+    std::vector<LevelMeasure> measures;
+    std::vector<std::string> repeats;
 };

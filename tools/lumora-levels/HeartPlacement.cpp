@@ -1,8 +1,6 @@
 #include "HeartPlacement.h"
 
-#include "world/HeartKinds.h"
-
-std::optional<std::size_t> HeartPlacement::kindNamed(const std::string& name)
+std::optional<HeartPlacement::Kind> HeartPlacement::kindNamed(const std::string& name)
 {
     const std::size_t kind = HeartKinds::named(name);
     if (kind == HeartKinds::none)
@@ -10,7 +8,7 @@ std::optional<std::size_t> HeartPlacement::kindNamed(const std::string& name)
     return kind;
 }
 
-const char* HeartPlacement::nameOf(std::size_t kind)
+const char* HeartPlacement::nameOf(Kind kind)
 {
     return HeartKinds::all[kind].name;
 }
@@ -18,11 +16,16 @@ const char* HeartPlacement::nameOf(std::size_t kind)
 std::string HeartPlacement::kindNames()
 {
     std::string names;
-    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+    for (const Kind kind : kinds)
     {
         if (kind > 0)
-            names += kind + 1 == HeartKinds::count ? " or " : ", ";
+            names += kind + 1 == kinds.size() ? " or " : ", ";
         names += nameOf(kind);
     }
     return names;
+}
+
+bool HeartPlacement::isPlaceable() const
+{
+    return LevelRules::isPlaceable(x, y);
 }

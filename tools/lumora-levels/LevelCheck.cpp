@@ -2,6 +2,7 @@
 
 #include "PacedPlay.h"
 #include "PlayOutcome.h"
+#include "PrintableText.h"
 #include "Simulation.h"
 #include "Solution.h"
 
@@ -13,49 +14,93 @@
 #include "world/LevelRules.h"
 #include "world/World.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <set>
+#include <unistd.h>
 #include <utility>
 
 namespace
 {
-// Skipped tokens listed in full up to this many; a longer list is cut.
-constexpr std::size_t skippedTokensShown = 12;
+// Skipped tokens, missing pictures and lost characters are listed up to this many; a longer list is cut.
+constexpr std::size_t itemsShown = 12;
+// A token or a picture's name is shown up to this many characters.
+constexpr std::size_t nameCharactersShown = 60;
 
 std::string secondsOf(int steps)
 {
     const int hundredths = steps * static_cast<int>(Simulation::defaultTickMs) / 10;
     return std::to_string(hundredths / 100) + "." + std::to_string(hundredths / 10 % 10) + " s";
 }
+
+// A picture the game can load: a regular file that can be opened for reading.
+bool isReadablePicture(const std::string& name)
+{
+    const int descriptor = platform::openRegularFile(name);
+    if (descriptor < 0)
+        return false;
+    close(descriptor);
+    return true;
+}
+
+std::string describePicture(const std::string& name)
+{
+    if (name.empty())
+        return "(no name)";
+    std::error_code unreachable;
+    const bool exists = std::filesystem::exists(name, unreachable);
+    return printable(name, nameCharactersShown) + (exists ? " (cannot be read)" : "");
+}
+
+std::string joined(const std::vector<std::string>& words, const char* separator)
+{
+    std::string text;
+    for (const std::string& word : words)
+        text += (text.empty() ? "" : separator) + word;
+    return text;
+}
 } // namespace
 
-LevelCheck::LevelCheck(std::string level) : levelFile(std::move(level)) {}
+LevelCheck::LevelCheck(std::string level, std::chrono::steady_clock::time_point checkDeadline)
+    : levelFile(std::move(level)), deadline(checkDeadline)
+{
+}
 
 LevelCheck::Verdict LevelCheck::run(std::ostream& out, std::ostream& errors) const
 {
     if (!platform::isRegularFile(levelFile) || !std::ifstream(levelFile))
     {
-        errors << "lumora-levels: cannot read the level file " << levelFile << '\n';
+        errors << "lumora-levels: cannot read the level file " << printable(levelFile) << '\n';
         return Verdict::Unreadable;
     }
     LevelReport report;
     const Handle<World> world(new World());
     world->load(levelFile, &report);
-    out << levelFile << '\n';
-    describeContents(out, *world);
-    describeReading(out, report);
+    out << printable(levelFile) << '\n';
+    std::vector<std::string> failures;
+    describeContents(out, *world, failures);
+    describeReading(out, report, failures);
     describeMissingPictures(out, *world);
     describeCaption(out, report.remarks);
-    const bool needsHearts = checkWithoutHearts(out);
-    const bool solutionHolds = checkSolution(out, Solution::findIn(report.remarks));
-    const bool fine = needsHearts && solutionHolds;
-    out << "  verdict: " << (fine ? "fine" : "FAILED") << '\n';
-    return fine ? Verdict::Fine : Verdict::Failed;
+    const bool ended =
+        checkWithoutHearts(out, failures) && checkSolution(out, Solution::findIn(report.remarks), failures);
+    if (!ended)
+    {
+        out << "  verdict: STOPPED at the time budget, before the check ended\n";
+        return Verdict::Stopped;
+    }
+    if (!failures.empty())
+    {
+        out << "  verdict: FAILED (" << joined(failures, ", ") << ")\n";
+        return Verdict::Failed;
+    }
+    out << "  verdict: fine\n";
+    return Verdict::Fine;
 }
 
-void LevelCheck::describeContents(std::ostream& out, const World& world)
+void LevelCheck::describeContents(std::ostream& out, const World& world, std::vector<std::string>& failures)
 {
     long long particles = 0;
     for (const Generator& generator : world.getGenerators())
@@ -66,43 +111,59 @@ void LevelCheck::describeContents(std::ostream& out, const World& world)
     out << "  generators: " << world.getGenerators().size() << ", particles in all: " << particles << '\n';
     out << "  bodies: " << world.getBodies().size() << ", planets: " << planets << '\n';
     if (planets == 0)
-        out << "  warning: no planet, so nothing can ever be captured\n";
-    else if (particles < LevelRules::goal)
-        out << "  warning: fewer particles than the " << LevelRules::goal << " the goal needs\n";
+    {
+        out << "  cannot be won: no planet, so nothing can ever be captured\n";
+        failures.emplace_back("no planet");
+    }
+    if (particles < LevelRules::goal)
+    {
+        out << "  cannot be won: fewer particles than the " << LevelRules::goal << " the goal needs\n";
+        failures.emplace_back("too few particles");
+    }
 }
 
-void LevelCheck::describeReading(std::ostream& out, const LevelReport& report)
+void LevelCheck::describeReading(std::ostream& out, const LevelReport& report,
+                                 std::vector<std::string>& failures)
 {
     out << "  skipped tokens: ";
     if (report.skippedTokens.empty())
         out << "none";
     else
         out << report.skippedTokens.size();
-    for (std::size_t index = 0; index < report.skippedTokens.size() && index < skippedTokensShown; ++index)
-        out << (index == 0 ? ": \"" : " \"") << report.skippedTokens[index] << '"';
-    if (report.skippedTokens.size() > skippedTokensShown)
+    for (std::size_t index = 0; index < report.skippedTokens.size() && index < itemsShown; ++index)
+        out << (index == 0 ? ": \"" : " \"") << printable(report.skippedTokens[index], nameCharactersShown)
+            << '"';
+    if (report.skippedTokens.size() > itemsShown)
         out << " ...";
     out << '\n';
     out << "  record cut short: ";
-    if (report.isCutShort())
-        out << report.cutShortRecord << " number " << report.cutShortRecordNumber << " at its "
-            << report.cutShortField << " (kept with the values read, the rest of the file ignored)\n";
-    else
+    if (!report.isCutShort())
+    {
         out << "none\n";
+        return;
+    }
+    // A value out of range, not a number or missing: the game plays the record with 0 in its place.
+    out << report.cutShortRecord << " number " << report.cutShortRecordNumber << " at its "
+        << report.cutShortField << " (kept with the values read, the rest of the file ignored)\n";
+    failures.emplace_back("a record cut short");
 }
 
 void LevelCheck::describeMissingPictures(std::ostream& out, const World& world)
 {
-    std::set<std::string> missing;
-    std::error_code unreachable;
+    std::set<std::string> names;
     for (const GravBody& body : world.getBodies())
-        if (!std::filesystem::is_regular_file(body.textureName, unreachable))
-            missing.insert(body.textureName);
+        names.insert(body.textureName);
+    std::vector<std::string> missing;
+    for (const std::string& name : names)
+        if (!isReadablePicture(name))
+            missing.push_back(name);
     out << "  missing pictures:";
     if (missing.empty())
         out << " none";
-    for (const std::string& name : missing)
-        out << ' ' << (name.empty() ? "(no name)" : name);
+    for (std::size_t index = 0; index < missing.size() && index < itemsShown; ++index)
+        out << ' ' << describePicture(missing[index]);
+    if (missing.size() > itemsShown)
+        out << " ... " << missing.size() << " in all";
     out << '\n';
 }
 
@@ -127,26 +188,50 @@ void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const 
     out << '\n';
     if (text.empty())
         out << "  warning: no " << keyword << " line in the remarks\n";
-    const std::string lost = LevelCaption::lostCharacters(text);
+    const std::vector<std::string> lost = lostCharacters(text);
     if (!lost.empty())
-        out << "  warning: the " << keyword << " loses characters the font cannot draw: " << lost << '\n';
+    {
+        out << "  warning: the " << keyword << " loses characters the font cannot draw: ";
+        // One by one: two lone bytes side by side could read as one character.
+        for (std::size_t index = 0; index < lost.size() && index < itemsShown; ++index)
+            out << printable(lost[index]);
+        out << (lost.size() > itemsShown ? "...\n" : "\n");
+    }
     const std::size_t allLines = LevelCaption::countLines(LevelCaption::drawable(text), columns);
     if (allLines > lines.size())
         out << "  warning: the " << keyword << " takes " << allLines << " lines of " << columns
             << " characters, only " << lines.size() << " are shown\n";
 }
 
-bool LevelCheck::checkWithoutHearts(std::ostream& out) const
+std::vector<std::string> LevelCheck::lostCharacters(const std::string& text)
 {
-    const PlayOutcome outcome = PacedPlay(levelFile).play({});
-    out << "  without hearts: " << describeOutcome(outcome);
-    if (outcome.solved)
-        out << " - the level needs no hearts";
-    out << '\n';
-    return !outcome.solved;
+    std::vector<std::string> lost;
+    for (const std::string& character : splitCharacters(text))
+        if (!LevelCaption::lostCharacters(character).empty() &&
+            std::find(lost.begin(), lost.end(), character) == lost.end())
+        {
+            lost.push_back(character);
+            if (lost.size() > itemsShown)
+                break;
+        }
+    return lost;
 }
 
-bool LevelCheck::checkSolution(std::ostream& out, const Solution& solution) const
+bool LevelCheck::checkWithoutHearts(std::ostream& out, std::vector<std::string>& failures) const
+{
+    const PlayOutcome outcome = PacedPlay(levelFile).play({}, PacedPlay::Ending::AtGoal, deadline);
+    out << "  without hearts: " << describeOutcome(outcome);
+    if (outcome.solved)
+    {
+        out << " - the level needs no hearts";
+        failures.emplace_back("needs no hearts");
+    }
+    out << '\n';
+    return !outcome.outOfTime;
+}
+
+bool LevelCheck::checkSolution(std::ostream& out, const Solution& solution,
+                               std::vector<std::string>& failures) const
 {
     out << "  solution: ";
     if (!solution.isRecorded())
@@ -156,15 +241,20 @@ bool LevelCheck::checkSolution(std::ostream& out, const Solution& solution) cons
     }
     if (!solution.getProblem().empty())
     {
-        out << "CANNOT BE READ: " << solution.getProblem() << '\n';
-        return false;
+        out << "CANNOT BE READ: " << printable(solution.getProblem(), nameCharactersShown * 2) << '\n';
+        failures.emplace_back("the solution cannot be read");
+        return true;
     }
-    const PlayOutcome outcome = PacedPlay(levelFile).play(solution.getHearts());
+    const PlayOutcome outcome =
+        PacedPlay(levelFile).play(solution.getHearts(), PacedPlay::Ending::AtGoal, deadline);
     out << Solution::lineFor(solution.getHearts()) << '\n';
     out << "  replay: " << describeOutcome(outcome) << '\n';
-    if (!outcome.solved)
+    if (!outcome.solved && !outcome.outOfTime)
+    {
         out << "  the recorded solution FAILS\n";
-    return outcome.solved;
+        failures.emplace_back("the solution fails");
+    }
+    return !outcome.outOfTime;
 }
 
 std::string LevelCheck::describeOutcome(const PlayOutcome& outcome)
@@ -172,6 +262,9 @@ std::string LevelCheck::describeOutcome(const PlayOutcome& outcome)
     if (outcome.solved)
         return "solved at step " + std::to_string(outcome.solvedAtStep) + " (" +
                secondsOf(outcome.solvedAtStep) + ")";
+    if (outcome.outOfTime)
+        return "stopped at the time budget after " + std::to_string(outcome.stepsRun) + " steps, " +
+               std::to_string(outcome.captured) + " captured";
     std::string text = "not solved, " + std::to_string(outcome.captured) + " of " +
                        std::to_string(LevelRules::goal) + " captured";
     if (outcome.flowOver)

@@ -1,6 +1,7 @@
 #include "LevelSolver.h"
 
-#include "world/HeartKinds.h"
+#include "HeartGrid.h"
+
 #include "world/LevelRules.h"
 #include "world/World.h"
 
@@ -15,7 +16,7 @@ constexpr int gridStep = 50;
 // Changes that fail this many times in a row send the search on a bigger jump from the best.
 constexpr int patience = 200;
 
-int countOf(const std::vector<HeartPlacement>& hearts, std::size_t kind)
+int countOf(const std::vector<HeartPlacement>& hearts, HeartPlacement::Kind kind)
 {
     return static_cast<int>(std::count_if(
         hearts.begin(), hearts.end(), [kind](const HeartPlacement& heart) { return heart.kind == kind; }));
@@ -110,11 +111,7 @@ bool LevelSolver::hasBudget() const
 // no heart helps or the level is solved.
 void LevelSolver::addHeartsGreedily()
 {
-    std::vector<HeartPlacement> candidates;
-    for (int x = gridStep / 2; x < World::fieldWidth; x += gridStep)
-        for (int y = LevelRules::lowestHeartY + gridStep / 2; y < World::fieldHeight; y += gridStep)
-            for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
-                candidates.push_back(HeartPlacement{kind, x, y});
+    std::vector<HeartPlacement> candidates = HeartGrid(gridStep, gridStep / 2).hearts();
     std::shuffle(candidates.begin(), candidates.end(), chance);
 
     const int mostHearts = HeartKinds::totalSupply();
@@ -181,7 +178,7 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
         std::uniform_int_distribution<int> offset(-reach, reach);
         HeartPlacement& heart = hearts[index];
         heart.x = std::clamp(heart.x + offset(chance), 0, World::fieldWidth - 1);
-        heart.y = std::clamp(heart.y + offset(chance), LevelRules::lowestHeartY, World::fieldHeight - 1);
+        heart.y = std::clamp(heart.y + offset(chance), HeartPlacement::lowestY, World::fieldHeight - 1);
         break;
     }
     case 2:
@@ -194,7 +191,7 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
             hearts.erase(hearts.begin());
         break;
     case 4:
-        if (const auto kind = kindWithSupply(hearts, chance() % HeartKinds::count))
+        if (const auto kind = kindWithSupply(hearts, chance() % HeartPlacement::kinds.size()))
         {
             std::uniform_int_distribution<std::size_t> slot(0, hearts.size());
             hearts.insert(hearts.begin() + static_cast<std::ptrdiff_t>(slot(chance)), randomHeart(*kind));
@@ -207,22 +204,23 @@ std::vector<HeartPlacement> LevelSolver::changed(std::vector<HeartPlacement> hea
     return hearts;
 }
 
-std::optional<std::size_t> LevelSolver::kindWithSupply(const std::vector<HeartPlacement>& hearts,
-                                                       std::size_t preferred) const
+std::optional<HeartPlacement::Kind> LevelSolver::kindWithSupply(const std::vector<HeartPlacement>& hearts,
+                                                                std::size_t firstChoice) const
 {
-    for (std::size_t offset = 0; offset < HeartKinds::count; ++offset)
+    for (std::size_t turn = 0; turn < HeartPlacement::kinds.size(); ++turn)
     {
-        const std::size_t kind = (preferred + offset) % HeartKinds::count;
+        const HeartPlacement::Kind kind =
+            HeartPlacement::kinds[(firstChoice + turn) % HeartPlacement::kinds.size()];
         if (countOf(hearts, kind) < HeartKinds::all[kind].supply)
             return kind;
     }
     return std::nullopt;
 }
 
-HeartPlacement LevelSolver::randomHeart(std::size_t kind)
+HeartPlacement LevelSolver::randomHeart(HeartPlacement::Kind kind)
 {
     std::uniform_int_distribution<int> x(0, World::fieldWidth - 1);
-    std::uniform_int_distribution<int> y(LevelRules::lowestHeartY, World::fieldHeight - 1);
+    std::uniform_int_distribution<int> y(HeartPlacement::lowestY, World::fieldHeight - 1);
     const int column = x(chance);
     return HeartPlacement{kind, column, y(chance)};
 }

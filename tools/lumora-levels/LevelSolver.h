@@ -45,10 +45,10 @@ private:
     void addHeartsGreedily();
     void refine();
     std::vector<HeartPlacement> changed(std::vector<HeartPlacement> hearts);
-    // The preferred kind if any of it is left, else the next kind in HeartKinds' order that is.
-    std::optional<std::size_t> kindWithSupply(const std::vector<HeartPlacement>& hearts,
-                                              std::size_t preferred) const;
-    HeartPlacement randomHeart(std::size_t kind);
+    // A kind with hearts left, trying HeartPlacement::kinds from the one at `firstChoice` on.
+    std::optional<HeartPlacement::Kind> kindWithSupply(const std::vector<HeartPlacement>& hearts,
+                                                       std::size_t firstChoice) const;
+    HeartPlacement randomHeart(HeartPlacement::Kind kind);
 
     PacedPlay play;
     std::mt19937 chance;

@@ -40,7 +40,10 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
             break;
         }
         if (deadline && std::chrono::steady_clock::now() >= *deadline)
+        {
+            outcome.outOfTime = true;
             break;
+        }
     }
     return outcome;
 }

@@ -14,4 +14,6 @@ struct PlayOutcome
     bool flowOver = false;
     // Whether the play stopped early because too few particles were left to reach the goal.
     bool outOfReach = false;
+    // Whether the play stopped at its deadline before any of the above was settled.
+    bool outOfTime = false;
 };

@@ -2,7 +2,7 @@
 
 #include "IntegerText.h"
 
-#include "world/HeartKinds.h"
+#include "world/LevelRules.h"
 #include "world/RemarkLines.h"
 
 #include <algorithm>
@@ -55,7 +55,7 @@ void Solution::readEntries(const std::string& line)
     std::string y;
     while (words >> kind)
     {
-        const std::optional<std::size_t> kindRead = HeartPlacement::kindNamed(kind);
+        const std::optional<HeartPlacement::Kind> kindRead = HeartPlacement::kindNamed(kind);
         if (!kindRead)
         {
             problem = "\"" + kind + "\" is not a heart (" + HeartPlacement::kindNames() + ")";
@@ -82,15 +82,10 @@ void Solution::readEntries(const std::string& line)
 // A heart beyond the supply would be ignored by the game, so the line would not mean what it says.
 void Solution::checkSupply()
 {
-    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
-    {
-        const auto placed = std::count_if(hearts.begin(), hearts.end(),
-                                          [kind](const HeartPlacement& heart) { return heart.kind == kind; });
-        if (placed > HeartKinds::all[kind].supply)
-        {
+    for (const HeartPlacement::Kind kind : HeartPlacement::kinds)
+        if (std::count_if(hearts.begin(), hearts.end(),
+                          [kind](const HeartPlacement& heart)
+                          { return heart.kind == kind; }) > HeartKinds::all[kind].supply)
             problem = "a level gives only " + std::to_string(HeartKinds::all[kind].supply) + " " +
                       HeartPlacement::nameOf(kind) + " hearts";
-            return;
-        }
-    }
 }

@@ -3,6 +3,7 @@
 #include "JsonWriter.h"
 #include "LevelCheck.h"
 #include "LevelSolver.h"
+#include "PrintableText.h"
 #include "Simulation.h"
 #include "Solution.h"
 
@@ -32,7 +33,7 @@ bool isReadable(const std::string& levelFile)
 {
     if (platform::isRegularFile(levelFile) && std::ifstream(levelFile))
         return true;
-    std::cerr << "lumora-levels: cannot read the level file " << levelFile << '\n';
+    std::cerr << "lumora-levels: cannot read the level file " << printable(levelFile) << '\n';
     return false;
 }
 
@@ -94,16 +95,33 @@ int simulate(const CommandLine& line)
     return exitFine;
 }
 
+std::chrono::steady_clock::time_point deadlineOf(const CommandLine& line)
+{
+    return std::chrono::steady_clock::now() + std::chrono::seconds(line.seconds);
+}
+
+void reportStop(const CommandLine& line, const std::string& what)
+{
+    std::cerr << "lumora-levels: stopped at the time budget of " << line.seconds << " s " << what
+              << "; give it more with --seconds\n";
+}
+
 int check(const CommandLine& line)
 {
     int status = exitFine;
+    int stopped = 0;
+    const auto deadline = deadlineOf(line);
     for (const std::string& level : line.levels)
     {
-        switch (LevelCheck(level).run(std::cout, std::cerr))
+        switch (LevelCheck(level, deadline).run(std::cout, std::cerr))
         {
         case LevelCheck::Verdict::Fine:
             break;
         case LevelCheck::Verdict::Failed:
+            status = std::max(status, exitFailed);
+            break;
+        case LevelCheck::Verdict::Stopped:
+            ++stopped;
             status = std::max(status, exitFailed);
             break;
         case LevelCheck::Verdict::Unreadable:
@@ -111,6 +129,9 @@ int check(const CommandLine& line)
             break;
         }
     }
+    if (stopped > 0)
+        reportStop(line, "with " + std::to_string(stopped) + " of the " + std::to_string(line.levels.size()) +
+                             " levels not checked to the end");
     return status;
 }
 
@@ -123,8 +144,8 @@ int solve(const CommandLine& line)
     const PlayOutcome& outcome = solver.getBestOutcome();
     if (outcome.solved && solver.getBest().empty())
     {
-        std::cerr << "lumora-levels: " << line.levels[0] << " is solved without any heart, at step "
-                  << outcome.solvedAtStep << '\n';
+        std::cerr << "lumora-levels: " << printable(line.levels[0])
+                  << " is solved without any heart, at step " << outcome.solvedAtStep << '\n';
         return exitFailed;
     }
     if (!outcome.solved)
@@ -148,15 +169,27 @@ int solve(const CommandLine& line)
 int curve(const CommandLine& line)
 {
     int status = exitFine;
-    DifficultyCurve difficulty;
+    std::vector<std::string> readable;
     for (const std::string& level : line.levels)
     {
         if (isReadable(level))
-            difficulty.add(level);
+            readable.push_back(level);
         else
             status = exitUsage;
     }
+    DifficultyCurve difficulty(deadlineOf(line), line.shifted);
+    const std::size_t measured = difficulty.add(readable);
+    const bool ended = measured == readable.size() && difficulty.findRepeats();
     difficulty.write(std::cout);
+    if (!ended)
+    {
+        reportStop(line, measured < readable.size()
+                             ? "while measuring " + printable(readable[measured]) + ": " +
+                                   std::to_string(readable.size() - measured) + " of the " +
+                                   std::to_string(readable.size()) + " levels not measured"
+                             : "while looking for levels that an earlier level's solution wins");
+        return std::max(status, exitFailed);
+    }
     if (status == exitFine && !difficulty.findBreaks().empty())
         status = exitFailed;
     if (status == exitFine)
