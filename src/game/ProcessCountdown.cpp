@@ -13,9 +13,10 @@
 
 #include <utility>
 
-// Below the caption's last line stand the card's padding, the clearance and then the countdown line.
+// At the top of the field, below the caption's last line stand the card's padding, the clearance and then
+// the countdown line in its own row.
 static_assert(CaptionLayout::shownBottom ==
-                  ScreenLayout::countdownLineTopLeft.y + ScreenLayout::captionClearance + TextCard::padding,
+                  ScreenLayout::countdownLineTopLeft.y + CaptionLayout::lineClearance + TextCard::padding,
               "the caption ends where the countdown line leaves it room");
 
 ProcessCountdown::ProcessCountdown(int levelNumber, LevelCaption shownCaption)
@@ -31,11 +32,13 @@ void ProcessCountdown::start()
     listenForTicks();
     lastTime = platform::sdlTicks();
     secondsLeft = firstSecond;
+    const CaptionLayout::Placement placement =
+        CaptionLayout::place(levelCaption, level, *Core::instance()->getWorld());
     // Drawn in this order: a generator under the caption's panel keeps its sign, and the count stays
     // readable over a field crowded with signs.
-    showCaption();
+    showCaption(placement);
     showGeneratorSigns();
-    showLabel(text(), ScreenLayout::countdownLineTopLeft.x, ScreenLayout::countdownLineTopLeft.y);
+    showLabel(text(), placement.countdownTopLeft.x, placement.countdownTopLeft.y);
 }
 
 void ProcessCountdown::stop()
@@ -80,16 +83,16 @@ void ProcessCountdown::resume()
 
 std::string ProcessCountdown::text() const
 {
-    return "LEVEL " + intToString(level) + " STARTING IN " + intToString(secondsLeft);
+    return CaptionLayout::countdownText(level, secondsLeft);
 }
 
-void ProcessCountdown::showCaption()
+void ProcessCountdown::showCaption(const CaptionLayout::Placement& placement)
 {
-    for (const std::string& line : CaptionLayout::titleLines(levelCaption))
+    for (const std::string& line : CaptionLayout::titleLines(levelCaption, placement.captionWidth))
         caption.addLine(line, CaptionLayout::titleScale, ScreenLayout::captionTitleColour);
-    for (const std::string& line : CaptionLayout::hintLines(levelCaption))
+    for (const std::string& line : CaptionLayout::hintLines(levelCaption, placement.captionWidth))
         caption.addLine(line, CaptionLayout::hintScale, ScreenLayout::captionHintColour);
-    caption.show(CaptionLayout::shownTop);
+    caption.show(placement.captionTop, placement.captionCentre);
 }
 
 void ProcessCountdown::showGeneratorSigns()

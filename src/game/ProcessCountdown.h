@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Handle.h"
+#include "game/CaptionLayout.h"
 #include "game/Pausable.h"
 #include "game/ProcessOverlay.h"
 #include "game/TextCard.h"
@@ -13,8 +14,9 @@ class GeneratorSigns;
 
 // Opens every level: "LEVEL n STARTING IN s" for s = 2, 1, 0, one step a second, then ends and the
 // game screen starts the play phase. A late frame is not made up: each step waits a full second from
-// the step before it. Meanwhile the level's title and hint stand on a card above that line, and a sign
-// marks each generator that will release particles; all of it goes when the countdown stops. Paused, the
+// the step before it. Meanwhile the level's title and hint stand on a card, and a sign marks each
+// generator that will release particles, where CaptionLayout leaves the level's bodies in view; all of it
+// goes when the countdown stops. Paused, the
 // count stands still and keeps what was left of its second.
 class ProcessCountdown : public ProcessOverlay, public Pausable
 {
@@ -35,7 +37,7 @@ public:
 
 private:
     std::string text() const;
-    void showCaption();
+    void showCaption(const CaptionLayout::Placement& placement);
     void showGeneratorSigns();
 
     int level;

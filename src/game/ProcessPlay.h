@@ -7,9 +7,9 @@
 // The play phase of one level. While it runs, and only then, the World receives Tick and simulates;
 // released mouse buttons place hearts (left light, right dark) at the pointer, except over the bottom
 // bar; and once the world has captured the level's goal it posts LevelGoalReached and ends itself. Its
-// stop() takes the World off Tick again, so the field stays frozen until the next play phase. Once the
-// flow is over short of the goal it says so, and the message stays until the phase ends (restart or
-// leaving). Paused, the World stands still and the mouse places nothing.
+// stop() takes the World off Tick again, so the field stays frozen until the next play phase. From the
+// step at which too few particles are left to reach the goal it says so, and the message stays until the
+// phase ends (restart or leaving). Paused, the World stands still and the mouse places nothing.
 class ProcessPlay : public Process, public Pausable
 {
 public:

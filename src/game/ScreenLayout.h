@@ -99,9 +99,8 @@ public:
         return Vector3(icon.x + heartCountOffset.x, icon.y + heartCountOffset.y, 0);
     }
 
-    // The countdown's caption (its place and scales are the level caption's own): the level's title in
-    // the menu's title colour, its hint in white, on a card that stays this far above the countdown line.
-    static constexpr float captionClearance = 15;
+    // The countdown's caption (its place and scales are CaptionLayout's): the level's title in the menu's
+    // title colour, its hint in white.
     static constexpr Vector3 captionTitleColour = magenta;
     static constexpr Vector3 captionHintColour = white;
 };

@@ -10,47 +10,47 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
-constexpr float centreX = ScreenLayout::fieldCentre.x;
+static_assert(TextCard::centreOfField == ScreenLayout::fieldCentre.x, "a card stands in the field's middle");
 
-float lineWidth(const std::string& text, float scale)
+FieldRect TextCard::panelAround(float widest, float height, float top, float centre)
+{
+    return FieldRect{centre - widest / 2 - padding, top - height - padding, centre + widest / 2 + padding,
+                     top + padding};
+}
+
+float TextCard::lineWidth(const std::string& text, float scale)
 {
     return static_cast<float>(text.size()) * static_cast<float>(Font::glyphWidthPixels) * scale;
 }
 
-float lineHeight(float scale)
+float TextCard::lineHeight(float scale)
 {
     return static_cast<float>(Font::glyphHeightPixels) * scale;
 }
-} // namespace
 
 void TextCard::addLine(const std::string& text, float scale, const Vector3& colour)
 {
     lines.push_back(Line{text, scale, colour});
 }
 
-void TextCard::show(float top)
+void TextCard::show(float top, float centre)
 {
     if (lines.empty() || isShown())
         return;
     float widest = 0;
-    float bottom = top;
+    float height = 0;
     for (const Line& line : lines)
     {
         widest = std::max(widest, lineWidth(line.text, line.scale));
-        bottom -= lineHeight(line.scale);
+        height += lineHeight(line.scale);
     }
-    panelLeft = centreX - widest / 2 - padding;
-    panelBottom = bottom - padding;
-    panelRight = centreX + widest / 2 + padding;
-    panelTop = top + padding;
-    shown.push_back(new Panel(panelLeft, panelBottom, panelRight, panelTop));
+    panel = panelAround(widest, height, top, centre);
+    shown.push_back(new Panel(panel.left, panel.bottom, panel.right, panel.top));
     float lineTop = top;
     for (const Line& line : lines)
     {
         // A whole unit, so that every glyph of the line starts where the player's eye expects.
-        const Vector3 topLeft(std::round(centreX - lineWidth(line.text, line.scale) / 2), lineTop, 0);
+        const Vector3 topLeft(std::round(centre - lineWidth(line.text, line.scale) / 2), lineTop, 0);
         shown.push_back(new Label(line.text, line.scale, line.scale, topLeft, line.colour));
         lineTop -= lineHeight(line.scale);
     }
@@ -74,5 +74,5 @@ bool TextCard::isShown() const
 
 bool TextCard::contains(float x, float y) const
 {
-    return isShown() && x >= panelLeft && x <= panelRight && y >= panelBottom && y <= panelTop;
+    return isShown() && x >= panel.left && x <= panel.right && y >= panel.bottom && y <= panel.top;
 }

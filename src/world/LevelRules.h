@@ -21,6 +21,10 @@ public:
     static bool isPlaceable(int x, int y);
     // Whether the planets have captured the goal.
     static bool isWon(const World& world);
-    // Whether the level can no longer be won: the flow is over short of the goal.
+    // The most the planets can still capture in all: what they have, what flies and what the generators
+    // still hold.
+    static long long capturable(const World& world);
+    // Whether the level can no longer be won: fewer than the goal are capturable. True from the first step
+    // at which that happens, even with particles still in flight.
     static bool isLost(const World& world);
 };

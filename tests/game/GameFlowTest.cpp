@@ -29,6 +29,7 @@
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
 #include "world/HeartKinds.h"
+#include "world/LevelRules.h"
 #include "world/World.h"
 
 #include <SDL.h>
@@ -442,4 +443,24 @@ TEST_F(GameFlow, APauseFreezesTheCountdownAndPlayUntilResumedAndSpendsNothing)
     post(FocusLost, {});
     EXPECT_FALSE(onScreen(ProcessGame::pausedText));
     ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 2100));
+}
+
+TEST_F(GameFlow, ALevelIsToldLostInTheFrameAfterTooFewParticlesAreLeftWhileSomeStillFly)
+{
+    // A heart at the mouth of the stream swallows it: the planet can no longer have 70 once 31 are gone.
+    writeLevel("level1.txt", "GENERATOR 100 300 5 0 100\nGRAVBODY 700 300 30 0 ./graphics/planet.png 0\n");
+    reachMenu();
+    clickButton(NewGame);
+    reachPlay();
+    click(200, 300);
+    bool lostBefore = false;
+    for (int frames = 0; frames < 1000 && !onScreen(ProcessPlay::outOfParticlesText); ++frames)
+    {
+        ASSERT_FALSE(lostBefore) << "the level was lost a frame ago and nothing said so";
+        lostBefore = LevelRules::isLost(*world());
+        frame();
+    }
+    EXPECT_TRUE(lostBefore) << "told before the level was lost";
+    EXPECT_FALSE(world()->getParticles().empty());
+    EXPECT_EQ(LevelRules::capturable(*world()), LevelRules::goal - 1);
 }

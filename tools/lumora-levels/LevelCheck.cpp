@@ -1,5 +1,6 @@
 #include "LevelCheck.h"
 
+#include "IntegerText.h"
 #include "PacedPlay.h"
 #include "PlayOutcome.h"
 #include "PrintableText.h"
@@ -15,6 +16,7 @@
 #include "world/World.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -84,6 +86,7 @@ LevelCheck::Verdict LevelCheck::run(std::ostream& out, std::ostream& errors) con
     describeReading(out, report, failures);
     describeMissingPictures(out, *world);
     describeCaption(out, report.remarks);
+    describeCaptionPlace(out, *world, report.remarks);
     const bool ended =
         checkWithoutHearts(out, failures) && checkSolution(out, Solution::findIn(report.remarks), failures);
     if (!ended)
@@ -174,6 +177,50 @@ void LevelCheck::describeCaption(std::ostream& out, const std::string& remarks)
                         CaptionLayout::titleLines(caption), CaptionLayout::titleColumns);
     describeCaptionText(out, "hint", LevelCaption::hintKeyword, caption.getHint(),
                         CaptionLayout::hintLines(caption), CaptionLayout::hintColumns);
+}
+
+void LevelCheck::describeCaptionPlace(std::ostream& out, const World& world, const std::string& remarks) const
+{
+    const LevelCaption caption = LevelCaption::findIn(remarks);
+    const CaptionLayout::Placement placement = CaptionLayout::place(caption, levelNumber(), world);
+    out << "  caption: " << placement.describe() << ", countdown line at y " << placement.countdownTopLeft.y
+        << '\n';
+    const std::vector<float> shares = CaptionLayout::coveredShares(caption, levelNumber(), world, placement);
+    std::vector<std::string> hidden;
+    std::vector<std::string> tooHidden;
+    for (std::size_t body = 0; body < shares.size(); ++body)
+    {
+        const int percent = static_cast<int>(std::lround(shares[body] * 100));
+        if (percent == 0)
+            continue;
+        const std::string name = "body " + std::to_string(body + 1) + " (" +
+                                 printable(world.getBodies()[body].textureName) + ") " +
+                                 std::to_string(percent) + " %";
+        hidden.push_back(name);
+        if (shares[body] > CaptionLayout::mostCoveredShare)
+            tooHidden.push_back(name);
+    }
+    out << "  hidden by the caption and the countdown line: "
+        << (hidden.empty() ? "none" : joined(hidden, ", ")) << '\n';
+    if (!tooHidden.empty())
+        out << "  warning: the caption and the countdown line hide more than "
+            << std::lround(CaptionLayout::mostCoveredShare * 100) << " % of " << joined(tooHidden, ", ")
+            << '\n';
+    if (CaptionLayout::hasSignOnLetters(caption, levelNumber(), world, placement))
+        out << "  warning: a generator's sign stands on a letter of the caption or the countdown line\n";
+}
+
+int LevelCheck::levelNumber() const
+{
+    const std::string name = std::filesystem::path(levelFile).filename().string();
+    const std::string prefix = "level";
+    const std::string suffix = ".txt";
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 1;
+    const std::optional<int> number =
+        parseInteger(name.substr(prefix.size(), name.size() - prefix.size() - suffix.size()));
+    return number && *number > 0 ? *number : 1;
 }
 
 void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const char* keyword,

@@ -44,6 +44,11 @@ private:
     static void describeMissingPictures(std::ostream& out, const World& world);
     // Warns of a missing line, of characters the font cannot draw and of lines beyond what is shown.
     static void describeCaption(std::ostream& out, const std::string& remarks);
+    // Where the countdown puts the caption and its own line, and what of the bodies and signs they hide;
+    // warns of a body hidden beyond CaptionLayout's limit or a sign on a letter.
+    void describeCaptionPlace(std::ostream& out, const World& world, const std::string& remarks) const;
+    // The level's number, read from a file name like levels/level12.txt; 1 for any other name.
+    int levelNumber() const;
     // `name` heads the report's line, `keyword` is the line's keyword in the remarks.
     static void describeCaptionText(std::ostream& out, const char* name, const char* keyword,
                                     const std::string& text, const std::vector<std::string>& lines,

@@ -34,7 +34,7 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
             outcome.flowOver = true;
             break;
         }
-        if (ending == Ending::AtGoal && simulation.countCapturable() < LevelRules::goal)
+        if (ending == Ending::AtGoal && LevelRules::isLost(simulation.getWorld()))
         {
             outcome.outOfReach = true;
             break;

@@ -53,11 +53,3 @@ const World& Simulation::getWorld() const
 {
     return *world;
 }
-
-int Simulation::countCapturable() const
-{
-    int capturable = world->getCapturedCount() + static_cast<int>(world->getParticles().size());
-    for (const Generator& generator : world->getGenerators())
-        capturable += std::max(generator.remaining, 0);
-    return capturable;
-}

@@ -34,8 +34,6 @@ public:
 
     int getSteps() const;
     const World& getWorld() const;
-    // The most the captured count can ever reach: what is captured, what flows and what is still to come.
-    int countCapturable() const;
 
 private:
     Handle<World> world;
