@@ -21,11 +21,13 @@ gboolean closeOnQuitRequest(gpointer dialog)
     return G_SOURCE_CONTINUE;
 }
 
-// Lets GTK finish unmapping the box before SDL opens its window.
+// Lets GTK finish unmapping the box, and waits until the X server has taken it away, before SDL opens its
+// window: a box still standing over the new window would leave its shape unpainted there.
 void flushPendingEvents()
 {
     while (gtk_events_pending())
         gtk_main_iteration();
+    gdk_display_sync(gdk_display_get_default());
 }
 
 bool askWithDialog()

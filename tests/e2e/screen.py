@@ -1,7 +1,8 @@
 """Looks at the game's window as a player would, at play-field coordinates (x right, y up from the bottom).
 see WINDOW SCALE SHOT SECONDS CHECK...: screenshots of the window until every CHECK holds on one (one try
     if SECONDS is 0), the last kept in SHOT; exits 1, saying why, if none did. A CHECK is TEXT|X,Y,SCALE[,COLOUR]
-    in the game's font, its top-left at (X, Y) (the game's fixed words know their place), centred=PICTURE,
+    in the game's font, its top-left at (X, Y) (the game's fixed words know their place; Y * for any row the
+    countdown's line may take), centred=PICTURE,
     changed=SHOT,X0,Y0,X1,Y1 or pixels=X0,Y0,X1,Y1,R,G,B,LEAST; "!" before a CHECK asks for its absence.
 close WINDOW: asks the window to close, as a window manager does."""
 import ctypes
@@ -18,7 +19,7 @@ FONT = np.asarray(Image.open(sys.path[0] + "/../../data/graphics/font.png").conv
 ALPHABET, GLYPH_WIDTH, GLYPH_HEIGHT = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./", 18, 40
 COLOURS = {"white": (255, 255, 255), "magenta": (255, 0, 255)}
 PLACES = {"LUMORA": "319,500,1.5,magenta", "NEW GAME": "328,400,1", "CONTINUE": "328,360,1", "QUIT": "364,280,1",
-          "BACK": "700,50,1", "RESTART LEVEL": "600,50,0.7", "LEVEL [0-9]+ STARTING IN": "200,300,1.2,magenta",
+          "BACK": "700,50,1", "RESTART LEVEL": "600,50,0.7", "LEVEL [0-9]+ STARTING IN": "200,*,1.2,magenta",
           "LEVEL COMPLETE!!": "270,300,1.2,magenta", "OUT OF PARTICLES: RESTART LEVEL": "65,300,1.2,magenta",
           "CONGRATULATIONS! YOU WON THE GAME!!": "20,300,1.2,magenta"}
 
@@ -72,8 +73,15 @@ def problems(picture, check):
         return [] if count >= least else [f"{count} pixels of {r} {g} {b} in {corners}, not {least}"]
     text, _, place = check.partition("|")
     place = place or next((where for words, where in PLACES.items() if re.fullmatch(words, text)), None)
-    found = text_problems(picture, text, *place.split(","))
-    return [f"'{text}' is not on screen as expected:", *found] if found else []
+    x, y, *rest = place.split(",")
+    rows = sorted(range(130, 600, 10), key=lambda row: abs(row - 300)) if y == "*" else [int(y)]
+    found = None
+    for row in rows:
+        problems_here = text_problems(picture, text, x, row, *rest)
+        if not problems_here:
+            return []
+        found = found or problems_here
+    return [f"'{text}' is not on screen as expected:", *found]
 
 
 def screenshot(window, scale):

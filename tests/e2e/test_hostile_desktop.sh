@@ -53,7 +53,7 @@ see 5 "NEW GAME"
 move_to 400 380
 see 2 "NEW GAME|328,400,1,magenta"
 click_at 400 380
-see 5 "RESTART LEVEL" "LEVEL 1 STARTING IN"
+see 5 "RESTART LEVEL"
 see 8 "!LEVEL 1 STARTING IN"
 cp "$SHOT" "$WORK/before-heart.png"
 click_at 200 150 1
