@@ -24,6 +24,11 @@ Core* Core::instance()
     return singleton;
 }
 
+Core* Core::existing()
+{
+    return singleton;
+}
+
 void Core::destroy()
 {
     // The destructor still posts through instance(), so the pointer is cleared only afterwards.
@@ -95,6 +100,16 @@ void Core::init(const GameSetup& setup)
     world->setClickPlayer([click = setup.clickSound]
                           { Core::instance()->getSoundHandler()->playSound(click); });
     processManager->addChild(setup.makeRoot());
+}
+
+bool Core::isFullscreen() const
+{
+    return fullscreen;
+}
+
+void Core::requestFullscreen(bool wanted)
+{
+    fullscreenWish = wanted;
 }
 
 void Core::update()

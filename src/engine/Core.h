@@ -3,6 +3,8 @@
 #include "engine/Handle.h"
 #include "engine/Object.h"
 
+#include <optional>
+
 struct GameSetup;
 class Camera;
 class EventManager;
@@ -26,6 +28,8 @@ public:
     static Core* instance();
     // Deletes the singleton, if any; instance() afterwards makes a new one.
     static void destroy();
+    // The singleton if it exists, else null; makes none.
+    static Core* existing();
 
     Handle<EventManager> getEventManager() const;
     Handle<TextureManager> getTextureManager() const;
@@ -40,6 +44,11 @@ public:
     // One frame's delivery of every queued event, alternating with the reaping of finished processes,
     // then the sound update; clears `running` when the process tree has become empty.
     void update();
+
+    // Whether the window is full screen, as the main loop last made it; and a wish for it to be (or not),
+    // which the main loop grants after the frame's update.
+    bool isFullscreen() const;
+    void requestFullscreen(bool fullscreen);
 
 private:
     Core();
@@ -58,6 +67,8 @@ private:
     Handle<Font> font;
     Handle<Interface> interface;
     bool running = false;
+    bool fullscreen = false;
+    std::optional<bool> fullscreenWish;
 
     static Core* singleton;
 };

@@ -3,6 +3,7 @@
 #include "engine/Handle.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 class Process;
@@ -24,4 +25,6 @@ struct GameSetup
     std::string clickSound;
     // Makes the root game process, which Core adds under its ProcessManager once everything is loaded.
     std::function<Handle<Process>()> makeRoot;
+    // The player's standing answer to the full-screen question, when they chose not to be asked.
+    std::optional<bool> fullscreenAnswer;
 };

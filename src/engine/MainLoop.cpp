@@ -102,7 +102,7 @@ MainLoop::StartUp MainLoop::startUp()
     if (fellBackOnInvisibleVideo())
         return reportStartUpFailure("cannot open the window: no display answers (is DISPLAY set?)");
     setGlAttributes();
-    const bool startFullscreen = platform::askFullscreen();
+    const bool startFullscreen = platform::askFullscreen(setup.fullscreenAnswer);
     // Ctrl+C or SIGTERM during the question ends the game as it would during play, before any window.
     if (SDL_QuitRequested())
         return StartUp::QuitAsked;
@@ -130,6 +130,7 @@ MainLoop::StartUp MainLoop::startUp()
         glReadBuffer(GL_FRONT);
     }
     Core::instance()->init(setup);
+    Core::instance()->fullscreen = fullscreen;
     setUpProjection();
     return StartUp::Running;
 }
@@ -183,6 +184,13 @@ bool MainLoop::isFullscreen() const
     return fullscreen;
 }
 
+void MainLoop::grantFullscreenWish()
+{
+    const std::optional<bool> wish = std::exchange(Core::instance()->fullscreenWish, std::nullopt);
+    if (wish && *wish != fullscreen)
+        toggleFullscreen();
+}
+
 bool MainLoop::setVideoMode(bool full, int width, int height)
 {
     // Full screen takes the desktop's own size, which every display can show without changing its mode.
@@ -191,6 +199,8 @@ bool MainLoop::setVideoMode(bool full, int width, int height)
     if (!surface)
         return false;
     fullscreen = full;
+    if (Core* core = Core::existing())
+        core->fullscreen = full;
     if (full)
         platform::coverScreenWithoutWindowManager();
     else
@@ -225,6 +235,7 @@ bool MainLoop::runFrame()
     followWindowRequests();
     postNextInput();
     Core::instance()->update();
+    grantFullscreenWish();
     drawFrame();
     FramePacer::waitForFrameEnd(frameStart);
     return !input.isQuitRequested();

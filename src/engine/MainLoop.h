@@ -78,6 +78,8 @@ private:
     void postNextInput();
     // Acts on what the window was asked since the last frame: full screen, or a new size.
     void followWindowRequests();
+    // Switches to or from full screen when the game wished it during the frame's update.
+    void grantFullscreenWish();
     // Sets the video mode as openVideo() does at that size (full screen takes the desktop's), and takes on
     // the window's new size; false when SDL could not.
     bool setVideoMode(bool fullscreen, int width, int height);

@@ -37,4 +37,10 @@ public:
     static constexpr char save[] = "./levels/save.txt";
     // Where a new save is written whole before it replaces the old one.
     static constexpr char pendingSave[] = "./levels/save.txt.new";
+    // Beside the save, each won level's fewest hearts, and the player's settings; each with its own file
+    // for the new text.
+    static constexpr char records[] = "./levels/records.txt";
+    static constexpr char pendingRecords[] = "./levels/records.txt.new";
+    static constexpr char settings[] = "./levels/settings.txt";
+    static constexpr char pendingSettings[] = "./levels/settings.txt.new";
 };

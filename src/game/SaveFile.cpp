@@ -2,45 +2,11 @@
 
 #include "engine/StringConversion.h"
 #include "game/GameFiles.h"
+#include "game/SafeFile.h"
 #include "platform/RegularFile.h"
 
-#include <cstdio>
 #include <fstream>
 #include <locale>
-
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace
-{
-constexpr mode_t newFileMode = 0666;
-
-// A fresh file of its own: whatever stood under the name before (a link leading elsewhere, a second name
-// of another file) is taken away, never written through, and something that appears in between, or that
-// cannot be taken away, makes the write fail.
-std::FILE* createFresh(const char* path)
-{
-    unlink(path);
-    const int descriptor = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, newFileMode);
-    if (descriptor < 0)
-        return nullptr;
-    std::FILE* file = fdopen(descriptor, "w");
-    if (!file)
-        close(descriptor);
-    return file;
-}
-
-bool writeWhole(const std::string& text, const char* path)
-{
-    std::FILE* file = createFresh(path);
-    if (!file)
-        return false;
-    const bool written =
-        std::fputs(text.c_str(), file) >= 0 && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
-}
-} // namespace
 
 int SaveFile::readLevel()
 {
@@ -63,15 +29,5 @@ int SaveFile::parseLevel(std::istream& in)
 
 bool SaveFile::writeLevel(int level)
 {
-    if (!writeWhole(intToString(level) + "\n", GameFiles::pendingSave))
-    {
-        std::remove(GameFiles::pendingSave);
-        return false;
-    }
-    if (std::rename(GameFiles::pendingSave, GameFiles::save) != 0)
-    {
-        std::remove(GameFiles::pendingSave);
-        return false;
-    }
-    return true;
+    return SafeFile::write(GameFiles::save, GameFiles::pendingSave, intToString(level) + "\n");
 }

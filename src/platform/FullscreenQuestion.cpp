@@ -51,7 +51,7 @@ bool askWithDialog()
 }
 } // namespace
 
-bool askFullscreen()
+bool askFullscreen(std::optional<bool> stored)
 {
     if (const char* preset = std::getenv(fullscreenAnswerVariable))
     {
@@ -60,6 +60,8 @@ bool askFullscreen()
         if (std::strcmp(preset, "no") == 0)
             return false;
     }
+    if (stored)
+        return *stored;
     return askWithDialog();
 }
 

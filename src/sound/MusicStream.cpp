@@ -1,5 +1,7 @@
 #include "sound/MusicStream.h"
 
+#include <SDL.h>
+
 std::unique_ptr<MusicStream> MusicStream::open(const std::string& fileName, const PcmFormat& output)
 {
     std::unique_ptr<MusicStream> stream(new MusicStream(output));
@@ -8,7 +10,7 @@ std::unique_ptr<MusicStream> MusicStream::open(const std::string& fileName, cons
     return stream;
 }
 
-MusicStream::MusicStream(const PcmFormat& output) : format(output) {}
+MusicStream::MusicStream(const PcmFormat& output) : format(output), volume(SDL_MIX_MAXVOLUME) {}
 
 void MusicStream::restart()
 {
@@ -19,6 +21,24 @@ void MusicStream::restart()
 void MusicStream::fill(std::uint8_t* out, int bytes)
 {
     const std::size_t wanted = static_cast<std::size_t>(bytes);
+    if (volume >= SDL_MIX_MAXVOLUME)
+    {
+        decode(out, wanted);
+        return;
+    }
+    quieter.resize(wanted);
+    decode(quieter.data(), wanted);
+    format.writeSilence(out, wanted);
+    SDL_MixAudio(out, quieter.data(), static_cast<Uint32>(wanted), volume);
+}
+
+void MusicStream::setVolume(int sdlVolume)
+{
+    volume = sdlVolume;
+}
+
+void MusicStream::decode(std::uint8_t* out, std::size_t wanted)
+{
     std::size_t written = decoder.read(out, wanted);
     // A file shorter than the buffer loops several times; one that yields nothing from its start ends
     // the filling instead of spinning on the audio thread.

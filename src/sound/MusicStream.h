@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The looping music: an MP3 decoded while it plays and handed to the mixer through Mix_HookMusic. At the
 // end of the file it seeks back to the first frame and goes on filling the same buffer, so with the
@@ -24,6 +25,8 @@ public:
     void fill(std::uint8_t* out, int bytes);
     // Frames written by fill() since the stream was opened or restarted.
     std::uint64_t framesFilled() const;
+    // How loud fill() writes the music, from 0 (silence) to SDL's loudest, which writes it as decoded.
+    void setVolume(int sdlVolume);
 
     // The function Mix_HookMusic calls; `stream` is the MusicStream.
     static void mixHook(void* stream, std::uint8_t* out, int bytes);
@@ -31,7 +34,12 @@ public:
 private:
     explicit MusicStream(const PcmFormat& output);
 
+    void decode(std::uint8_t* out, std::size_t bytes);
+
     PcmFormat format;
     Mp3Decoder decoder;
     std::uint64_t frames = 0;
+    int volume;
+    // The music decoded before it is mixed in more quietly; kept between calls to spare the audio thread.
+    std::vector<std::uint8_t> quieter;
 };

@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 SoundHandler::SoundHandler() : SoundHandler(AudioDevice::silentDriver) {}
 
 SoundHandler::SoundHandler(const std::string& fallbackDriver) : device(fallbackDriver) {}
@@ -51,6 +53,46 @@ void SoundHandler::update()
     // SDL_mixer mixes and the music decodes on SDL's audio thread; there is no per-frame work.
 }
 
+void SoundHandler::setMusicVolume(int steps)
+{
+    musicVolume = std::clamp(steps, 0, volumeSteps);
+    applyVolumes();
+}
+
+void SoundHandler::setEffectsVolume(int steps)
+{
+    effectsVolume = std::clamp(steps, 0, volumeSteps);
+    applyVolumes();
+}
+
+void SoundHandler::setMuted(bool silent)
+{
+    muted = silent;
+    applyVolumes();
+}
+
+bool SoundHandler::isMuted() const
+{
+    return muted;
+}
+
+void SoundHandler::applyVolumes()
+{
+    if (!device.isOpen())
+        return;
+    const auto sdlVolume = [this](int steps) { return muted ? 0 : MIX_MAX_VOLUME * steps / volumeSteps; };
+    Mix_Volume(-1, sdlVolume(effectsVolume));
+    if (musicEffect)
+        Mix_Volume(musicChannel, sdlVolume(musicVolume));
+    if (musicStream)
+    {
+        // The audio thread reads the volume while it fills.
+        SDL_LockAudio();
+        musicStream->setVolume(sdlVolume(musicVolume));
+        SDL_UnlockAudio();
+    }
+}
+
 int SoundHandler::getPlaybackCount(const std::string& name) const
 {
     const CachedSound* entry = findEntry(name);
@@ -84,6 +126,7 @@ void SoundHandler::startAsMusic(CachedSound& entry)
         entry.stream->restart();
         Mix_HookMusic(&MusicStream::mixHook, entry.stream.get());
         musicStream = entry.stream.get();
+        applyVolumes();
     }
     else if (entry.effect)
     {
@@ -91,6 +134,7 @@ void SoundHandler::startAsMusic(CachedSound& entry)
         if (musicChannel < 0)
             return;
         musicEffect = entry.effect.get();
+        applyVolumes();
     }
     else
     {

@@ -38,6 +38,14 @@ public:
     // The per-frame update of the sound back-end.
     void update();
 
+    // Volumes in steps from 0, silent, to volumeSteps, the level each sound has of its own. Music and effects
+    // each have theirs; muting silences both and keeps them.
+    static constexpr int volumeSteps = 10;
+    void setMusicVolume(int steps);
+    void setEffectsVolume(int steps);
+    void setMuted(bool silent);
+    bool isMuted() const;
+
     // For tests; none of these change what plays.
     // How many playbacks of the name were started, as music or as an effect.
     int getPlaybackCount(const std::string& name) const;
@@ -55,6 +63,8 @@ private:
     void createEffectIfAbsent(const std::string& name, CachedSound& entry);
     void startAsMusic(CachedSound& entry);
     void stopMusic();
+    // Gives the mixer's channels and the music the volumes as they now stand.
+    void applyVolumes();
     const CachedSound* findEntry(const std::string& name) const;
 
     // Declared first so that it closes after every sound is gone.
@@ -64,4 +74,7 @@ private:
     MusicStream* musicStream = nullptr;
     SoundEffect* musicEffect = nullptr;
     int musicChannel = -1;
+    int musicVolume = volumeSteps;
+    int effectsVolume = volumeSteps;
+    bool muted = false;
 };
