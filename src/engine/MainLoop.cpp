@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "engine/EventManager.h"
 #include "engine/FramePacer.h"
+#include "engine/WindowIcon.h"
 #include "engine/WindowScale.h"
 #include "graphics/Interface.h"
 #include "platform/Clock.h"
@@ -54,18 +55,6 @@ Uint32 videoFlags(bool fullscreen)
 {
     return fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : SDL_OPENGL | SDL_RESIZABLE;
 }
-
-// SDL takes an icon only before it opens the window.
-void setWindowIcon(const std::string& fileName)
-{
-    if (fileName.empty())
-        return;
-    SDL_Surface* icon = SDL_LoadBMP(fileName.c_str());
-    if (!icon)
-        return;
-    SDL_WM_SetIcon(icon, nullptr);
-    SDL_FreeSurface(icon);
-}
 } // namespace
 
 MainLoop::MainLoop(GameSetup gameSetup) : setup(std::move(gameSetup)) {}
@@ -115,7 +104,7 @@ MainLoop::StartUp MainLoop::startUp()
     // player's own setting stands.
     if (!startFullscreen && scale == 1)
         setenv("LP_NUM_THREADS", "1", 0);
-    setWindowIcon(setup.windowIcon);
+    WindowIcon::set(setup.windowIcon);
     if (!setVideoMode(startFullscreen, windowedWidth, windowedHeight))
         return reportStartUpFailure(std::string("cannot open the OpenGL window: ") + SDL_GetError());
     SDL_WM_SetCaption("Lumora", nullptr);
@@ -150,7 +139,7 @@ void MainLoop::setGlAttributes()
 
 bool MainLoop::openVideo(bool fullscreen, int scale, const std::string& icon)
 {
-    setWindowIcon(icon);
+    WindowIcon::set(icon);
     if (!SDL_SetVideoMode(fullscreen ? 0 : windowWidth * scale, fullscreen ? 0 : windowHeight * scale,
                           windowBitsPerPixel, videoFlags(fullscreen)))
         return false;

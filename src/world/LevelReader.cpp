@@ -86,7 +86,9 @@ bool LevelReader::readValue(T& value, const char* fieldName)
 
 void LevelReader::noteSkipped(const std::string& token)
 {
-    if (report)
+    if (!report)
+        return;
+    if (++report->skippedTokenCount <= LevelReport::skippedTokensKept)
         report->skippedTokens.push_back(token);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,10 @@ struct LevelReport
     // Whether reading stopped inside a record whose values ran out or could not be read.
     bool isCutShort() const { return !cutShortRecord.empty(); }
 
-    // Tokens that were neither keywords nor values of a record, in file order.
+    // Of the tokens that were neither keywords nor values of a record, how many there were and the first
+    // of them in file order, up to skippedTokensKept: a file of millions would cost a string for each.
+    static constexpr std::size_t skippedTokensKept = 16;
+    std::size_t skippedTokenCount = 0;
     std::vector<std::string> skippedTokens;
     // The keyword of the record that was cut short, empty when every record was whole.
     std::string cutShortRecord;

@@ -54,3 +54,31 @@ TEST_F(SaveFileOnDisk, AWriteGoesThroughAFreshFileAndAFailedOneLeavesTheOldSaveW
     EXPECT_FALSE(SaveFile::writeLevel(3));
     EXPECT_EQ(SaveFile::readLevel(), 1);
 }
+
+// Without a save (a first run) nothing is said; a save that is there but cannot be used is named once, in
+// one line with what CONTINUE does instead, and left as it is.
+TEST_F(SaveFileOnDisk, ASaveThatCannotBeUsedIsNamedOnceAndLeftAsItIs)
+{
+    const auto told = []
+    {
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(SaveFile::readLevel(), 1);
+        return ::testing::internal::GetCapturedStderr();
+    };
+    const std::string ending = "/levels/save.txt holds no level number, so CONTINUE starts at level 1\n";
+    EXPECT_EQ(told(), "");
+    folder.write("levels/save.txt", "level 4\n");
+    const std::string line = told();
+    EXPECT_EQ(line.rfind("lumora: the save /", 0), 0u) << line;
+    EXPECT_EQ(line.substr(line.size() - std::min(line.size(), ending.size())), ending);
+    EXPECT_EQ(told(), "") << "said again";
+    EXPECT_EQ(content(), "level 4\n");
+
+    std::filesystem::remove(file("save.txt"));
+    std::filesystem::create_symlink(folder.file("nowhere"), file("save.txt"));
+    EXPECT_NE(told().find("save.txt cannot be read (No such file or directory), so"), std::string::npos);
+    std::filesystem::remove(file("save.txt"));
+    std::filesystem::create_directory(file("save.txt"));
+    EXPECT_NE(told().find("save.txt is not a regular file, so"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(file("save.txt")));
+}

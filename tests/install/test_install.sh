@@ -1,7 +1,8 @@
 #!/bin/bash
 # The game installed with `cmake --install` into a scratch prefix and used as on a desktop: the layout, desktop
 # entry, AppStream data and icons; the launcher's working folders of links for two users, the installation
-# moved, and read-only; level 1 won from the installation with its recorded solution, saved in the user's folder.
+# moved, and read-only, whole or with links that lead nowhere; level 1 won from the installation with its
+# recorded solution, saved in the user's folder.
 . "$(dirname "$0")/../e2e/lib.sh"
 BUILD=${LUMORA_BUILD_DIR:?LUMORA_BUILD_DIR must name the build folder} SOURCE=$LUMORA_SOURCE_DIR
 PREFIX=$WORK/prefix ID=io.github.lumora.lumora
@@ -102,4 +103,20 @@ grep -q "^lumora: $read_only is read-only" "$WORK/game.log" || fail "the launche
 see 8 "NEW GAME"
 close_game
 [ "$(find "$read_only" -printf '%P %l\n' | sort)" = "$read_only_state" ] || fail "the read-only folder changed"
+
+# --- a read-only one whose links lead into the installation's old place is played in a temporary folder of
+# fresh links, where CONTINUE finds a copy of the save; the folder goes with the game --------------------
+stale=$WORK/stale/lumora && mkdir -p "$stale/levels" && echo 3 >"$stale/levels/save.txt"
+for name in graphics sounds levels/level1.txt; do ln -s "$PREFIX/share/lumora/$name" "$stale/$name"; done
+chmod -R a+rX "$WORK" && chmod a-w "$stale" "$stale/levels" && stale_state=$(snapshot "$stale")
+launch "${AS_PLAYER[@]}" env DISPLAY="$DISPLAY" LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$WORK/stale" "$moved/bin/lumora"
+launcher_pid=$GAME_PID temporary=$(readlink "/proc/$GAME_PID/cwd") && GAME_PID=$(pgrep -P "$launcher_pid")
+expect_working_folder "$temporary" "$moved" && GAME_PID=$launcher_pid
+[ "$(grep -c . "$WORK/game.log")" = 1 ] && grep -q "^lumora: $stale is read-only and its links lead nowhere, .*progress made now will not be kept" \
+    "$WORK/game.log" || fail "the launcher said: $(cat "$WORK/game.log")"
+see 8 CONTINUE
+click_at 400 340
+see 5 "LEVEL 3 STARTING IN"
+close_game
+[ ! -e "$temporary" ] && [ "$(snapshot "$stale")" = "$stale_state" ] || fail "$temporary was left, or the user's folder changed"
 echo "installed, validated and played from the installation: level 1 won with its solution, save 2"

@@ -1,3 +1,4 @@
+#include "game/CaptionLayout.h"
 #include "support/TempFolder.h"
 #include "world/LevelCaption.h"
 #include "world/LevelReport.h"
@@ -79,6 +80,12 @@ TEST_F(LevelLoading, KeywordsAreCaseSensitiveWholeTokensThatStartRecordsAmongSki
     EXPECT_EQ(body(0).textureName, "./graphics/planet.png");
     ASSERT_EQ(world.getGenerators().size(), 1u);
     EXPECT_EQ(generator(0).remaining, 3);
+    std::string manyTokens;
+    for (int token = 0; token < 1000; ++token)
+        manyTokens += "x ";
+    load(manyTokens);
+    EXPECT_EQ(report.skippedTokenCount, 1000u);
+    EXPECT_EQ(report.skippedTokens, Tokens(LevelReport::skippedTokensKept, "x"));
 
     // A last record without a line end is whole too.
     load("GRAVBODY 1 2 3 4 GENERATOR 5 GENERATOR 6 7 8 9 10");
@@ -147,4 +154,12 @@ TEST_F(LevelLoading, TheCaptionIsTheRemarksFirstTitleAndHintAsTheFontDrawsThem)
     EXPECT_EQ(LevelCaption::wrap("AAA BBB CCCCCCCCC D", 7),
               (std::vector<std::string>{"AAA BBB", "CCCCCCC", "CC D"}));
     EXPECT_EQ(LevelCaption::wrap("AAA BBBB", 7), (std::vector<std::string>{"AAA", "BBBB"}));
+}
+
+// Cutting a line at a time from the front of a word took minutes for a hint of megabytes without a blank.
+TEST_F(LevelLoading, AHintOfMegabytesWithoutBlanksGivesItsShownLinesAtOnce)
+{
+    load("GENERATOR 1 2 3 4 5\n//REMARKS\nHINT " + std::string(std::size_t{32} << 20, 'a') + "\n");
+    EXPECT_EQ(CaptionLayout::hintLines(LevelCaption::findIn(report.remarks)),
+              Tokens(CaptionLayout::hintLinesShown, std::string(CaptionLayout::hintColumns, 'A')));
 }

@@ -28,6 +28,7 @@ namespace
 {
 // Skipped tokens, missing pictures and lost characters are listed up to this many; a longer list is cut.
 constexpr std::size_t itemsShown = 12;
+static_assert(itemsShown <= LevelReport::skippedTokensKept, "the report keeps every skipped token shown");
 // A token or a picture's name is shown up to this many characters.
 constexpr std::size_t nameCharactersShown = 60;
 
@@ -129,14 +130,14 @@ void LevelCheck::describeReading(std::ostream& out, const LevelReport& report,
                                  std::vector<std::string>& failures)
 {
     out << "  skipped tokens: ";
-    if (report.skippedTokens.empty())
+    if (report.skippedTokenCount == 0)
         out << "none";
     else
-        out << report.skippedTokens.size();
+        out << report.skippedTokenCount;
     for (std::size_t index = 0; index < report.skippedTokens.size() && index < itemsShown; ++index)
         out << (index == 0 ? ": \"" : " \"") << printable(report.skippedTokens[index], nameCharactersShown)
             << '"';
-    if (report.skippedTokens.size() > itemsShown)
+    if (report.skippedTokenCount > itemsShown)
         out << " ...";
     out << '\n';
     out << "  record cut short: ";
@@ -253,14 +254,14 @@ void LevelCheck::describeCaptionText(std::ostream& out, const char* name, const 
 std::vector<std::string> LevelCheck::lostCharacters(const std::string& text)
 {
     std::vector<std::string> lost;
-    for (const std::string& character : splitCharacters(text))
+    for (std::size_t at = 0; at < text.size() && lost.size() <= itemsShown;)
+    {
+        const std::string character = text.substr(at, characterLength(text, at));
+        at += character.size();
         if (!LevelCaption::lostCharacters(character).empty() &&
             std::find(lost.begin(), lost.end(), character) == lost.end())
-        {
             lost.push_back(character);
-            if (lost.size() > itemsShown)
-                break;
-        }
+    }
     return lost;
 }
 

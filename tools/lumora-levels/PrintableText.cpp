@@ -90,15 +90,8 @@ std::string printable(const std::string& text, std::size_t mostCharacters)
     return shown;
 }
 
-std::vector<std::string> splitCharacters(const std::string& text)
+std::size_t characterLength(const std::string& text, std::size_t at)
 {
-    std::vector<std::string> characters;
     std::uint32_t codePoint = 0;
-    for (std::size_t at = 0; at < text.size();)
-    {
-        const std::size_t length = decodeAt(text, at, codePoint);
-        characters.push_back(text.substr(at, length));
-        at += length;
-    }
-    return characters;
+    return decodeAt(text, at, codePoint);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
-#include <vector>
 
 // Text from a level file, made harmless to print on a terminal, which a control byte or an escape sequence
 // could retitle, clear or colour: printable ASCII stays as it is but for the backslash, which is doubled;
@@ -11,5 +11,6 @@
 // one.
 std::string printable(const std::string& text, std::size_t mostCharacters = std::string::npos);
 
-// The text cut into its characters: each valid UTF-8 sequence whole, each byte outside one on its own.
-std::vector<std::string> splitCharacters(const std::string& text);
+// The length in bytes of the character that starts at `at`: a valid UTF-8 sequence whole, a byte outside
+// one on its own.
+std::size_t characterLength(const std::string& text, std::size_t at);
