@@ -46,15 +46,15 @@ public:
 
     // The level screen: its title, a grid of tiles, one page at a time, PREVIOUS and NEXT with the page's
     // number between them, and BACK where the instructions have it.
-    static constexpr float levelsTitleTop = 585;
+    static constexpr float levelsTitleTop = 592;
     static constexpr float levelsTitleScale = 1.2f;
     static constexpr int tileColumns = 5;
     static constexpr int tileRows = 3;
     static constexpr float tileWidth = 140;
-    static constexpr float tileHeight = 112;
-    static constexpr float tileGap = 12;
-    static constexpr float firstTileLeft = 26;
-    static constexpr float firstTileTop = 530;
+    static constexpr float tileHeight = 120;
+    static constexpr float tileGap = 10;
+    static constexpr float firstTileLeft = 30;
+    static constexpr float firstTileTop = 540;
     static constexpr float tileNumberScale = 1.2f;
     static constexpr float tileTextScale = 0.5f;
     static constexpr int tileTitleLines = 2;

@@ -36,8 +36,8 @@ see 5 LEVELS OPTIONS
 
 # The level screen: level 1 won with one heart, level 2 open, level 3 locked.
 click_at 400 220
-see 5 "LEVELS|335,585,1.2,magenta" "WON, 1 HEART|42,454,0.5,pink" "LOCKED|373,434,0.5,grey" "!LOCKED|221,454,0.5,grey"
-click_at 96 480 && heart_at=$(($(date +%s%N) + 4000000000))
+see 5 "LEVELS|335,592,1.2,magenta" "WON, 1 HEART|46,464,0.5,pink" "LOCKED|373,444,0.5,grey" "!LOCKED|223,464,0.5,grey"
+click_at 100 480 && heart_at=$(($(date +%s%N) + 4000000000))
 see 5 "LEVEL 1 STARTING IN"
 sleep "$(awk "BEGIN { print ($heart_at - $(date +%s%N)) / 1e9 }")" && click_at 200 290 1
 see 15 "LEVEL COMPLETE!!"
