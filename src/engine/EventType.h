@@ -2,6 +2,9 @@
 
 // The codes of the events that travel through the EventManager. 6 and 7 are deliberately left unused,
 // so every other code keeps its number: recorded event traces and tests name events by these values.
+// Parameters, in decimal text: KeyDown and KeyUp carry SDL's key code, KeyDown then the character it typed
+// (0 for none) and the modifier keys held (SDL's KMOD bits); the mouse events the pointer's x and y in
+// the picture's pixels, y down, and MouseDown and MouseUp then SDL's button number.
 enum EventType
 {
     KeyDown = 0,

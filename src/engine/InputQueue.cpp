@@ -9,6 +9,11 @@ Event keyEvent(int type, const SDL_KeyboardEvent& key)
 {
     Event event(type);
     event.addParameter(intToString(key.keysym.sym));
+    if (type == KeyDown)
+    {
+        event.addParameter(intToString(key.keysym.unicode));
+        event.addParameter(intToString(key.keysym.mod));
+    }
     return event;
 }
 

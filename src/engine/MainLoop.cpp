@@ -108,6 +108,8 @@ MainLoop::StartUp MainLoop::startUp()
     if (!setVideoMode(startFullscreen, windowedWidth, windowedHeight))
         return reportStartUpFailure(std::string("cannot open the OpenGL window: ") + SDL_GetError());
     SDL_WM_SetCaption("Lumora", nullptr);
+    // The editor's title and hint are typed: key presses carry the characters they type.
+    SDL_EnableUNICODE(1);
     // A software renderer paid about a third of a frame in play for swapping buffers; frames are drawn
     // into the front buffer and shown by glFinish, which sends each one whole (a mere flush let frames pile
     // up unfinished: memory grew by 170 MiB). Every GPU keeps the swap.

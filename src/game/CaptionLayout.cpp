@@ -122,19 +122,25 @@ std::vector<std::string> CaptionLayout::hintLines(const LevelCaption& caption, f
                               hintLinesShown);
 }
 
-std::string CaptionLayout::countdownText(int level, int secondsLeft)
+std::string CaptionLayout::countdownText(const std::string& heading, int secondsLeft)
 {
-    return "LEVEL " + intToString(level) + " STARTING IN " + intToString(secondsLeft);
+    return heading + " STARTING IN " + intToString(secondsLeft);
 }
 
-CaptionLayout::Placement CaptionLayout::place(const LevelCaption& caption, int level, const World& world)
+std::string CaptionLayout::levelHeading(int level)
+{
+    return "LEVEL " + intToString(level);
+}
+
+CaptionLayout::Placement CaptionLayout::place(const LevelCaption& caption, const std::string& heading,
+                                              const World& world)
 {
     const std::vector<FieldRect> signRects = signs(world);
     // Every place the countdown line may take, each with what it hides, worked out once for every card.
     std::vector<LineChoice> lines;
-    for (const Vector3& topLeft : countdownPlaces(level))
+    for (const Vector3& topLeft : countdownPlaces(heading))
     {
-        const FieldRect rect = countdownLine(level, topLeft);
+        const FieldRect rect = countdownLine(heading, topLeft);
         lines.push_back(LineChoice{topLeft, rect, sharesUnder(rect, world), !anyOverlap(signRects, {rect})});
     }
     Placement best;
@@ -171,21 +177,21 @@ CaptionLayout::Placement CaptionLayout::place(const LevelCaption& caption, int l
     return best;
 }
 
-std::vector<float> CaptionLayout::coveredShares(const LevelCaption& caption, int level, const World& world,
-                                                const Placement& placement)
+std::vector<float> CaptionLayout::coveredShares(const LevelCaption& caption, const std::string& heading,
+                                                const World& world, const Placement& placement)
 {
     std::vector<float> shares = sharesUnder(card(caption, placement), world);
     const std::vector<float> lineShares =
-        sharesUnder(countdownLine(level, placement.countdownTopLeft), world);
+        sharesUnder(countdownLine(heading, placement.countdownTopLeft), world);
     for (std::size_t body = 0; body < shares.size(); ++body)
         shares[body] = std::min(1.0f, shares[body] + lineShares[body]);
     return shares;
 }
 
-bool CaptionLayout::hasSignOnLetters(const LevelCaption& caption, int level, const World& world,
-                                     const Placement& placement)
+bool CaptionLayout::hasSignOnLetters(const LevelCaption& caption, const std::string& heading,
+                                     const World& world, const Placement& placement)
 {
-    return anyOverlap(signs(world), letters(caption, level, placement));
+    return anyOverlap(signs(world), letters(caption, heading, placement));
 }
 
 // Across the top, across the bottom above the bar, across the field at every height in between from the
@@ -208,7 +214,7 @@ std::vector<CaptionLayout::CardChoice> CaptionLayout::cardChoices(const LevelCap
             choice.placement.captionWidth = width;
             choice.placement.atBottom = top == lowestTop(width);
             choice.panel = card(caption, choice.placement);
-            choice.letters = letters(caption, 0, choice.placement);
+            choice.letters = letters(caption, std::string(), choice.placement);
             choice.letters.pop_back();
             choices.push_back(choice);
         }
@@ -251,7 +257,7 @@ FieldRect CaptionLayout::card(const LevelCaption& caption, const Placement& plac
 }
 
 // Each line's letters as TextCard centres them, then the countdown line's.
-std::vector<FieldRect> CaptionLayout::letters(const LevelCaption& caption, int level,
+std::vector<FieldRect> CaptionLayout::letters(const LevelCaption& caption, const std::string& heading,
                                               const Placement& placement)
 {
     std::vector<FieldRect> rects;
@@ -263,14 +269,14 @@ std::vector<FieldRect> CaptionLayout::letters(const LevelCaption& caption, int l
         rects.push_back(lineRect(std::round(placement.captionCentre - width / 2), top, width, height));
         top -= height;
     }
-    rects.push_back(countdownLine(level, placement.countdownTopLeft));
+    rects.push_back(countdownLine(heading, placement.countdownTopLeft));
     return rects;
 }
 
-FieldRect CaptionLayout::countdownLine(int level, const Vector3& topLeft)
+FieldRect CaptionLayout::countdownLine(const std::string& heading, const Vector3& topLeft)
 {
     return lineRect(topLeft.x, topLeft.y,
-                    TextCard::lineWidth(countdownText(level, 0), ScreenLayout::overlayScale),
+                    TextCard::lineWidth(countdownText(heading, 0), ScreenLayout::overlayScale),
                     TextCard::lineHeight(ScreenLayout::overlayScale));
 }
 
@@ -295,13 +301,13 @@ std::vector<FieldRect> CaptionLayout::signs(const World& world)
     return rects;
 }
 
-// The countdown line's own place first; then its own left edge (or, for a long level number, the rightmost
+// The countdown line's own place first; then its own left edge (or, for a long heading, the rightmost
 // that keeps it on the field) in rows one step further up and down in turn, on the field between the bar
 // and the top edge; then the same rows with the line every other step from the left edge to the right.
-std::vector<Vector3> CaptionLayout::countdownPlaces(int level)
+std::vector<Vector3> CaptionLayout::countdownPlaces(const std::string& heading)
 {
     const float height = TextCard::lineHeight(ScreenLayout::overlayScale);
-    const float width = TextCard::lineWidth(countdownText(level, 0), ScreenLayout::overlayScale);
+    const float width = TextCard::lineWidth(countdownText(heading, 0), ScreenLayout::overlayScale);
     const float rightmost = std::max(edgeClearance, World::fieldWidth - edgeClearance - width);
     std::vector<float> lefts{std::min(ScreenLayout::countdownLineTopLeft.x, rightmost)};
     for (float left = edgeClearance; left <= rightmost; left += 2 * step)

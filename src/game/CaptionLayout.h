@@ -69,16 +69,19 @@ public:
     // placement's.
     static std::vector<std::string> titleLines(const LevelCaption& caption, float width = shownWidth);
     static std::vector<std::string> hintLines(const LevelCaption& caption, float width = shownWidth);
-    // "LEVEL n STARTING IN s".
-    static std::string countdownText(int level, int secondsLeft);
+    // The countdown's line, "LEVEL n STARTING IN s": its heading, then the seconds.
+    static std::string countdownText(const std::string& heading, int secondsLeft);
+    // The heading of a level of the game, "LEVEL n"; the player's own levels have playerLevelHeading.
+    static std::string levelHeading(int level);
+    static constexpr char playerLevelHeading[] = "YOUR LEVEL";
 
-    // The placement for the level as the World holds it, just loaded.
-    static Placement place(const LevelCaption& caption, int level, const World& world);
+    // The placement for the level as the World holds it, just loaded, under the countdown line's heading.
+    static Placement place(const LevelCaption& caption, const std::string& heading, const World& world);
     // Per body, in the World's order, the share of its disc under the card and the countdown line.
-    static std::vector<float> coveredShares(const LevelCaption& caption, int level, const World& world,
-                                            const Placement& placement);
+    static std::vector<float> coveredShares(const LevelCaption& caption, const std::string& heading,
+                                            const World& world, const Placement& placement);
     // Whether a generator's sign stands on a letter of the caption or of the countdown line.
-    static bool hasSignOnLetters(const LevelCaption& caption, int level, const World& world,
+    static bool hasSignOnLetters(const LevelCaption& caption, const std::string& heading, const World& world,
                                  const Placement& placement);
 
 private:
@@ -87,8 +90,9 @@ private:
 
     static std::vector<CardChoice> cardChoices(const LevelCaption& caption);
     static FieldRect card(const LevelCaption& caption, const Placement& placement);
-    static std::vector<FieldRect> letters(const LevelCaption& caption, int level, const Placement& placement);
-    static FieldRect countdownLine(int level, const Vector3& topLeft);
+    static std::vector<FieldRect> letters(const LevelCaption& caption, const std::string& heading,
+                                          const Placement& placement);
+    static FieldRect countdownLine(const std::string& heading, const Vector3& topLeft);
     static std::vector<FieldRect> signs(const World& world);
-    static std::vector<Vector3> countdownPlaces(int level);
+    static std::vector<Vector3> countdownPlaces(const std::string& heading);
 };

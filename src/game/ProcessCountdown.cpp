@@ -19,8 +19,8 @@ static_assert(CaptionLayout::shownBottom ==
                   ScreenLayout::countdownLineTopLeft.y + CaptionLayout::lineClearance + TextCard::padding,
               "the caption ends where the countdown line leaves it room");
 
-ProcessCountdown::ProcessCountdown(int levelNumber, LevelCaption shownCaption)
-    : level(levelNumber), levelCaption(std::move(shownCaption))
+ProcessCountdown::ProcessCountdown(std::string levelHeading, LevelCaption shownCaption)
+    : heading(std::move(levelHeading)), levelCaption(std::move(shownCaption))
 {
 }
 
@@ -33,7 +33,7 @@ void ProcessCountdown::start()
     lastTime = platform::sdlTicks();
     secondsLeft = firstSecond;
     const CaptionLayout::Placement placement =
-        CaptionLayout::place(levelCaption, level, *Core::instance()->getWorld());
+        CaptionLayout::place(levelCaption, heading, *Core::instance()->getWorld());
     // Drawn in this order: a generator under the caption's panel keeps its sign, and the count stays
     // readable over a field crowded with signs.
     showCaption(placement);
@@ -83,7 +83,7 @@ void ProcessCountdown::resume()
 
 std::string ProcessCountdown::text() const
 {
-    return CaptionLayout::countdownText(level, secondsLeft);
+    return CaptionLayout::countdownText(heading, secondsLeft);
 }
 
 void ProcessCountdown::showCaption(const CaptionLayout::Placement& placement)

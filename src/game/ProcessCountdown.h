@@ -24,8 +24,9 @@ public:
     static constexpr int firstSecond = 2;
     static constexpr std::uint32_t stepMilliseconds = 1000;
 
-    // The caption is the one in the remarks of the level file just loaded.
-    ProcessCountdown(int levelNumber, LevelCaption caption);
+    // The heading names the level ("LEVEL n"); the caption is the one in the remarks of the level file just
+    // loaded.
+    ProcessCountdown(std::string levelHeading, LevelCaption caption);
     ~ProcessCountdown() override;
 
     void start() override;
@@ -40,7 +41,7 @@ private:
     void showCaption(const CaptionLayout::Placement& placement);
     void showGeneratorSigns();
 
-    int level;
+    std::string heading;
     // SDL's tick count at the start or at the last step.
     std::uint32_t lastTime = 0;
     int secondsLeft = firstSecond;

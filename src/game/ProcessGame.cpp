@@ -5,6 +5,7 @@
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
+#include "game/CaptionLayout.h"
 #include "game/GameFiles.h"
 #include "game/GameLevels.h"
 #include "game/Pausable.h"
@@ -30,6 +31,7 @@
 #include <SDL.h>
 
 #include <limits>
+#include <utility>
 
 namespace
 {
@@ -51,6 +53,8 @@ Handle<Widget> heartIcon(std::size_t kind)
 } // namespace
 
 ProcessGame::ProcessGame(int firstLevel, Start startedFrom) : level(firstLevel), begun(startedFrom) {}
+
+ProcessGame::ProcessGame(OwnLevel single) : level(1), begun(Start::FromLevelScreen), own(std::move(single)) {}
 
 ProcessGame::~ProcessGame() = default;
 
@@ -181,6 +185,13 @@ void ProcessGame::goalReached()
     // frame has already abandoned the play phase, and its goal no longer counts.
     if (finished || phase != Phase::Play)
         return;
+    if (own)
+    {
+        if (!own->recordsKey.empty())
+            Records::load().recordWin(own->recordsKey, heartsPlaced());
+        enterPhase(Phase::LevelComplete, new ProcessLevelUp());
+        return;
+    }
     // No level follows the largest number there is: the game is won there, as at a missing file.
     if (level < std::numeric_limits<int>::max() && GameLevels::exists(level + 1))
         saveProgress(level + 1, SaveRule::OnlyForward);
@@ -190,6 +201,11 @@ void ProcessGame::goalReached()
 
 void ProcessGame::advanceLevel()
 {
+    if (own)
+    {
+        finished = true;
+        return;
+    }
     if (level == std::numeric_limits<int>::max() || !GameLevels::exists(level + 1))
     {
         enterPhase(Phase::Congratulations, new ProcessCongratulations());
@@ -204,8 +220,10 @@ void ProcessGame::startLevel()
 {
     // The countdown shows the caption from the remarks this load has just read.
     LevelReport read;
-    Core::instance()->getWorld()->load(GameLevels::fileName(level), &read);
-    enterPhase(Phase::Countdown, new ProcessCountdown(level, LevelCaption::findIn(read.remarks)));
+    Core::instance()->getWorld()->load(own ? own->file : GameLevels::fileName(level), &read);
+    const std::string heading =
+        own ? std::string(CaptionLayout::playerLevelHeading) : CaptionLayout::levelHeading(level);
+    enterPhase(Phase::Countdown, new ProcessCountdown(heading, LevelCaption::findIn(read.remarks)));
 }
 
 int ProcessGame::heartsPlaced() const

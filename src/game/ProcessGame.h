@@ -4,18 +4,21 @@
 #include "engine/Process.h"
 #include "game/TextCard.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 class Label;
 class Meter;
 
 // The screen on which the levels are played, from NEW GAME or CONTINUE until Escape or the end of the
-// game. It shows the heads-up display (hearts left, the meter, RESTART LEVEL), loads each level into the
-// World and runs it through its phases, one child process each: the countdown, play, then level complete,
-// or the congratulations after the last level. It saves the player's progress when a level is won and when
-// the next one begins, and keeps the fewest hearts each level was won with (Records). The countdown and play
-// can be paused: by P, Space or the Pause key, and whenever the window loses the focus or is hidden; the same
-// keys, or a click on the PAUSED card, resume.
+// game, or one level of the player's own until Escape or its LEVEL COMPLETE. It shows the heads-up display
+// (hearts left, the meter, RESTART LEVEL), loads each level into the World and runs it through its phases,
+// one child process each: the countdown, play, then level complete, or the congratulations after the last
+// level. It saves the player's progress when a level is won and when the next one begins, and keeps the
+// fewest hearts each level was won with (Records). The countdown and play can be paused: by P, Space or the
+// Pause key, and whenever the window loses the focus or is hidden; the same keys, or a click on the PAUSED
+// card, resume.
 class ProcessGame : public Process
 {
 public:
@@ -27,7 +30,16 @@ public:
         FromLevelScreen
     };
 
+    // One level played alone, one of the player's own: no level follows it and the save is never written.
+    // Its record is kept under its key, or nowhere when the key is empty (a draft being edited).
+    struct OwnLevel
+    {
+        std::string file;
+        std::string recordsKey;
+    };
+
     explicit ProcessGame(int firstLevel, Start startedFrom = Start::FromMenu);
+    explicit ProcessGame(OwnLevel single);
     ~ProcessGame() override;
 
     static constexpr char pausedText[] = "PAUSED";
@@ -74,6 +86,7 @@ private:
     void clickWhilePaused(const Event& mouseUp);
     int level;
     Start begun;
+    std::optional<OwnLevel> own;
     Phase phase = Phase::Countdown;
     // The child that runs the phase; its ProcessStopped ends the phase.
     Handle<Process> phaseProcess;

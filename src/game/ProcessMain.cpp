@@ -14,6 +14,7 @@
 #include "game/ProcessOptions.h"
 #include "game/SaveFile.h"
 #include "sound/SoundHandler.h"
+#include "widgets/TextField.h"
 
 #include <SDL.h>
 
@@ -62,7 +63,8 @@ void ProcessMain::handleEvent(Event& event)
         screenStopped(event.getObject());
     else if (event.type == ButtonClicked)
         buttonClicked(stringToInt(event.getParameter(0)));
-    else if (event.type == KeyDown && stringToInt(event.getParameter(0)) == SDLK_m)
+    else if (event.type == KeyDown && stringToInt(event.getParameter(0)) == SDLK_m &&
+             !TextField::isAnyFocused())
     {
         Handle<SoundHandler> sound = Core::instance()->getSoundHandler();
         sound->setMuted(!sound->isMuted());

@@ -14,7 +14,8 @@ class ProcessMenu;
 // top-level screens (intro, menu, instructions, levels, options, game) in answer to their ProcessStopped
 // notices and to button clicks, reads the save file on CONTINUE and ends the program on QUIT. The screens
 // are its children; the fields keep the latest of each kind so their notices can be recognised. It sets
-// the volumes the player chose and mutes or unmutes every sound on M, on every screen.
+// the volumes the player chose and mutes or unmutes every sound on M, on every screen, unless
+// M is being typed into a text field.
 class ProcessMain : public Process
 {
 public:

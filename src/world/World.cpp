@@ -68,24 +68,30 @@ void World::step()
 
 void World::load(const std::string& fileName, LevelReport* report)
 {
-    heartsLeft.clear();
-    for (const HeartKind& kind : HeartKinds::all)
-        heartsLeft.push_back(kind.supply);
-    capturedCount = 0;
-    generators.clear();
-    bodies.clear();
-    particles.clear();
-    stars.clear();
     if (report)
         *report = LevelReport();
-
     // Level files are written with a decimal point whatever the player's language.
     std::ifstream file;
     file.imbue(std::locale::classic());
     if (platform::isRegularFile(fileName))
         file.open(fileName);
-    LevelReader(file, report).read(generators, bodies);
+    std::vector<Generator> readGenerators;
+    std::vector<GravBody> readBodies;
+    LevelReader(file, report).read(readGenerators, readBodies);
+    stars.clear();
+    setLevel(std::move(readGenerators), std::move(readBodies));
     scatterStars();
+}
+
+void World::setLevel(std::vector<Generator> levelGenerators, std::vector<GravBody> levelBodies)
+{
+    heartsLeft.clear();
+    for (const HeartKind& kind : HeartKinds::all)
+        heartsLeft.push_back(kind.supply);
+    capturedCount = 0;
+    particles.clear();
+    generators = std::move(levelGenerators);
+    bodies = std::move(levelBodies);
 }
 
 void World::draw()

@@ -65,6 +65,9 @@ public:
     // leaves a field with what could be read; anything but a regular file counts as missing. The report,
     // owned by the caller, is filled when given.
     void load(const std::string& fileName, LevelReport* report = nullptr);
+    // Replaces the level's generators and bodies as load() does, keeping the stars: the editor shows each
+    // change on the same sky.
+    void setLevel(std::vector<Generator> levelGenerators, std::vector<GravBody> levelBodies);
 
     // Draws background, stars, particles and bodies in that order. Needs the OpenGL context; uses one
     // rand() per star: blinkStars() and then drawBlinked().

@@ -41,18 +41,22 @@ TEST(InputQueue, TranslatesEachKindInPictureCoordinatesRoundedDownAndMergesOnlyM
 {
     InputQueue queue;
     queue.setPicturePlacement(PicturePlacement{0, 0, 2});
+    SDL_Event typed = input(SDL_KEYDOWN);
+    typed.key.keysym.unicode = 'A';
+    typed.key.keysym.mod = KMOD_LSHIFT;
     for (const SDL_Event& event :
-         {input(SDL_KEYDOWN), input(SDL_KEYUP), input(SDL_ACTIVEEVENT),
-          input(SDL_MOUSEBUTTONDOWN, 0, 1, SDL_BUTTON_LEFT), input(SDL_MOUSEMOTION, 2, 2),
-          input(SDL_MOUSEMOTION, 801, 203), input(SDL_MOUSEBUTTONUP, 1599, 1199, SDL_BUTTON_RIGHT),
-          input(SDL_MOUSEMOTION, 4, 4), input(SDL_MOUSEMOTION, 6, 7)})
+         {typed, input(SDL_KEYUP), input(SDL_ACTIVEEVENT), input(SDL_MOUSEBUTTONDOWN, 0, 1, SDL_BUTTON_LEFT),
+          input(SDL_MOUSEMOTION, 2, 2), input(SDL_MOUSEMOTION, 801, 203),
+          input(SDL_MOUSEBUTTONUP, 1599, 1199, SDL_BUTTON_RIGHT), input(SDL_MOUSEMOTION, 4, 4),
+          input(SDL_MOUSEMOTION, 6, 7)})
         queue.push(event);
     EXPECT_FALSE(queue.isQuitRequested());
     queue.push(input(SDL_QUIT));
 
-    // Key down, key up, mouse down, motion, mouse up, motion; the window's own events are not input.
-    EXPECT_EQ(drain(queue),
-              (std::vector<std::string>{"0:27", "1:27", "2:0,0,1", "4:400,101", "3:799,599,3", "4:3,3"}));
+    // Key down with its character and modifiers, key up, mouse down, motion, mouse up, motion; the window's
+    // own events are not input.
+    EXPECT_EQ(drain(queue), (std::vector<std::string>{"0:27,65,1", "1:27", "2:0,0,1", "4:400,101",
+                                                      "3:799,599,3", "4:3,3"}));
     EXPECT_TRUE(queue.isQuitRequested());
 }
 
@@ -73,7 +77,7 @@ TEST(InputQueue, NotesWhatConcernsTheWindowAndMapsAnyPlacementOntoThePicture)
                                    input(SDL_MOUSEBUTTONUP, 240, 1079, 1), input(SDL_MOUSEMOTION, 239, 0)})
         queue.push(event);
 
-    EXPECT_EQ(drain(queue), (std::vector<std::string>{"0:13", "12:", "3:0,599,1", "4:-1,0"}));
+    EXPECT_EQ(drain(queue), (std::vector<std::string>{"0:13,0,0", "12:", "3:0,599,1", "4:-1,0"}));
     EXPECT_TRUE(queue.takeFullscreenToggle());
     EXPECT_FALSE(queue.takeFullscreenToggle()) << "taken once";
     EXPECT_EQ(queue.takeResize(), std::make_pair(1024, 700));

@@ -27,10 +27,11 @@ Placed place(const std::string& records, int level = 1)
     const Handle<World> world(new World());
     world->load(folder.write("level.txt", records + "\n//REMARKS\n" + remarks));
     const LevelCaption caption = LevelCaption::findIn(remarks);
-    const CaptionLayout::Placement placement = CaptionLayout::place(caption, level, *world);
-    const std::vector<float> shares = CaptionLayout::coveredShares(caption, level, *world, placement);
+    const std::string heading = CaptionLayout::levelHeading(level);
+    const CaptionLayout::Placement placement = CaptionLayout::place(caption, heading, *world);
+    const std::vector<float> shares = CaptionLayout::coveredShares(caption, heading, *world, placement);
     return Placed{placement, shares.empty() ? 0 : *std::max_element(shares.begin(), shares.end()),
-                  CaptionLayout::hasSignOnLetters(caption, level, *world, placement)};
+                  CaptionLayout::hasSignOnLetters(caption, heading, *world, placement)};
 }
 } // namespace
 

@@ -183,10 +183,11 @@ void LevelCheck::describeCaption(std::ostream& out, const std::string& remarks)
 void LevelCheck::describeCaptionPlace(std::ostream& out, const World& world, const std::string& remarks) const
 {
     const LevelCaption caption = LevelCaption::findIn(remarks);
-    const CaptionLayout::Placement placement = CaptionLayout::place(caption, levelNumber(), world);
+    const std::string heading = CaptionLayout::levelHeading(levelNumber());
+    const CaptionLayout::Placement placement = CaptionLayout::place(caption, heading, world);
     out << "  caption: " << placement.describe() << ", countdown line at y " << placement.countdownTopLeft.y
         << '\n';
-    const std::vector<float> shares = CaptionLayout::coveredShares(caption, levelNumber(), world, placement);
+    const std::vector<float> shares = CaptionLayout::coveredShares(caption, heading, world, placement);
     std::vector<std::string> hidden;
     std::vector<std::string> tooHidden;
     for (std::size_t body = 0; body < shares.size(); ++body)
@@ -207,7 +208,7 @@ void LevelCheck::describeCaptionPlace(std::ostream& out, const World& world, con
         out << "  warning: the caption and the countdown line hide more than "
             << std::lround(CaptionLayout::mostCoveredShare * 100) << " % of " << joined(tooHidden, ", ")
             << '\n';
-    if (CaptionLayout::hasSignOnLetters(caption, levelNumber(), world, placement))
+    if (CaptionLayout::hasSignOnLetters(caption, heading, world, placement))
         out << "  warning: a generator's sign stands on a letter of the caption or the countdown line\n";
 }
 
