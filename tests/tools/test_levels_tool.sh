@@ -147,7 +147,7 @@ expect 1 solve nohearts.txt --seconds 1 -- "solved without any heart"
 # whose figures are the ones curve gives the level with the hearts found as its solution.
 expect 0 prove nohearts.txt --seconds 5 -- $'progress 0.00 solving\nresult wonwithout'
 started=$SECONDS
-expect 0 prove toofew.txt --seconds 1 -- "result unsolved captured=50 hearts="
+expect 0 prove toofew.txt --seconds 1 -- "result unsolved captured="
 [ $((SECONDS - started)) -le 3 ] || fail "prove --seconds 1 took $((SECONDS - started)) s"
 expect 0 prove open.txt --seconds 8
 progress=$(head -n -1 <<<"$out") result=$(tail -n 1 <<<"$out")
