@@ -72,7 +72,7 @@ LevelProver::~LevelProver()
 void LevelProver::start(const LevelDraft& draft, int seconds)
 {
     cancel();
-    seconds = std::max(seconds, 1);
+    seconds = std::clamp(seconds, 1, longestSeconds);
     state = Progress{0, startingPhase};
     if (tool.empty())
         return finish(ProofResult::failure("the level tool could not be run: it is not beside the game"));

@@ -19,6 +19,7 @@ class LevelProver
 {
 public:
     static constexpr int defaultSeconds = 60;
+    static constexpr int longestSeconds = 3600;
     // How long past its time the tool may take to write its result before it is stopped, in milliseconds.
     static constexpr std::uint32_t graceMs = 10000;
     static constexpr char toolName[] = "lumora-levels";
@@ -43,7 +44,8 @@ public:
     LevelProver(const LevelProver&) = delete;
     LevelProver& operator=(const LevelProver&) = delete;
 
-    // Starts proving the draft as it is now, within the seconds given (at least 1), ending any proof before.
+    // Starts proving the draft as it is now, within the seconds given (1 to longestSeconds), ending any proof
+    // before.
     void start(const LevelDraft& draft, int seconds = defaultSeconds);
     // Nothing before the first start or after cancel(); while the proof runs, its latest progress; then its
     // result, kept until the next start. Never waits: meant to be called once a frame.
