@@ -6,7 +6,13 @@
 #include "SdlInput.h"
 
 #include "engine/MainLoop.h"
+// figures.sh also builds this against older revisions, whose main loop knew its game by itself.
+#if __has_include("engine/GameSetup.h")
 #include "game/ProcessMain.h"
+#define LUMORA_GAME_SETUP ProcessMain::setup()
+#else
+#define LUMORA_GAME_SETUP
+#endif
 
 #include <SDL.h>
 #include <SDL_syswm.h>
@@ -120,7 +126,7 @@ double percentile(std::vector<double> values, double fraction)
 
 int main(int, char**)
 {
-    MainLoop loop(ProcessMain::setup());
+    MainLoop loop{LUMORA_GAME_SETUP};
     if (!startedUp(loop))
         return 1;
     loop.runFrame();

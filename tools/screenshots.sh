@@ -3,10 +3,11 @@
 #   docs/screenshots/menu.png       the menu over its backdrop
 #   docs/screenshots/countdown.png  level 1 about to start: its title and hint, and its generator's sign
 #   docs/screenshots/play.png       a level in play, hearts placed and the flow bending into the planet
+#   docs/screenshots/levels.png     the level screen, a few levels won, the one reached, later ones locked
 # Usage: tools/screenshots.sh GAME [LEVEL KIND X Y [KIND X Y]...]
 # GAME is a built game binary; nothing is built here. The play picture shows LEVEL with the given hearts,
 # placed one a second the way a player clicks (KIND light or dark, X and Y in field units with y up), and
-# is taken once the meter is about half full. By default that is level 21, "Homecoming", whose flow loops
+# is taken once the meter is about half full. By default that is level 20, "Homecoming", whose flow loops
 # round the whole field past every kind of body: its recorded dark heart, and a light heart inside the
 # loop that keeps the loop round. Levels whose flow is over before the meter is half full, such as
 # "Rain", make a poor picture. Needs Xvfb, xdotool and ImageMagick.
@@ -22,7 +23,7 @@ export LUMORA_SOURCE_DIR="$source_dir"
 shift
 . "$source_dir/tests/e2e/lib.sh"
 
-level=${1:-21}
+level=${1:-20}
 [ $# -gt 0 ] && shift
 hearts=("$@")
 [ ${#hearts[@]} -gt 0 ] || hearts=(dark 782 487 light 631 312)
@@ -44,7 +45,9 @@ PY
 mkdir -p "$out"
 start_display
 prepare_data
-echo "$level" >"$WORK/game/levels/save.txt"
+# Seven levels won, the eighth reached, for the level screen; then the save names LEVEL for CONTINUE.
+echo 8 >"$WORK/game/levels/save.txt"
+printf '1 1\n2 1\n3 1\n4 2\n5 1\n6 1\n7 2\n' >"$WORK/game/levels/records.txt"
 start_game LUMORA_FULLSCREEN=no SDL_AUDIODRIVER=dummy
 wait_window
 
@@ -53,6 +56,16 @@ move_to 790 590
 see 6 "NEW GAME"
 sleep 0.3
 see 0 && cp "$SHOT" "$out/menu.png"
+
+# The level screen, as far as the save has reached.
+click_at 400 220
+see 3 "LEVELS|335,592,1.2,magenta"
+move_to 790 590
+sleep 0.3
+see 0 && cp "$SHOT" "$out/levels.png"
+press_key Escape
+see 3 "NEW GAME"
+echo "$level" >"$WORK/game/levels/save.txt"
 
 # NEW GAME opens level 1 with its countdown; Escape goes back to the menu, the save untouched.
 click_at 400 380
@@ -80,7 +93,7 @@ for _ in $(seq 100); do
     if "$PYTHON" -c "import sys; sys.exit(0 if float(sys.argv[1]) >= float(sys.argv[2]) else 1)" \
         "$(meter_filled)" "$meter_share"; then
         cp "$SHOT" "$out/play.png"
-        echo "wrote $out/menu.png, $out/countdown.png and $out/play.png"
+        echo "wrote $out/menu.png, $out/levels.png, $out/countdown.png and $out/play.png"
         exit 0
     fi
     sleep 0.1

@@ -6,17 +6,17 @@
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
 #include "game/GameFiles.h"
-#include "game/LevelFileName.h"
+#include "game/GameLevels.h"
 #include "game/Pausable.h"
 #include "game/ProcessCongratulations.h"
 #include "game/ProcessCountdown.h"
 #include "game/ProcessLevelUp.h"
 #include "game/ProcessPlay.h"
+#include "game/Records.h"
 #include "game/SaveFile.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "graphics/PlayField.h"
-#include "platform/RegularFile.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
@@ -29,7 +29,6 @@
 
 #include <SDL.h>
 
-#include <fstream>
 #include <limits>
 
 namespace
@@ -49,15 +48,9 @@ Handle<Widget> heartIcon(std::size_t kind)
                      ScreenLayout::heartIconCentre(kind), ScreenLayout::heartIconSize);
 }
 
-// Only a regular file is a level: opening a FIFO would wait for a writer for ever.
-bool levelExists(int level)
-{
-    const std::string fileName = levelFileName(level);
-    return platform::isRegularFile(fileName) && std::ifstream(fileName).is_open();
-}
 } // namespace
 
-ProcessGame::ProcessGame(int firstLevel) : level(firstLevel) {}
+ProcessGame::ProcessGame(int firstLevel, Start startedFrom) : level(firstLevel), begun(startedFrom) {}
 
 ProcessGame::~ProcessGame() = default;
 
@@ -189,20 +182,21 @@ void ProcessGame::goalReached()
     if (finished || phase != Phase::Play)
         return;
     // No level follows the largest number there is: the game is won there, as at a missing file.
-    if (level < std::numeric_limits<int>::max() && levelExists(level + 1))
+    if (level < std::numeric_limits<int>::max() && GameLevels::exists(level + 1))
         saveProgress(level + 1, SaveRule::OnlyForward);
+    Records::load().recordWin(Records::keyOf(level), heartsPlaced());
     enterPhase(Phase::LevelComplete, new ProcessLevelUp());
 }
 
 void ProcessGame::advanceLevel()
 {
-    if (level == std::numeric_limits<int>::max() || !levelExists(level + 1))
+    if (level == std::numeric_limits<int>::max() || !GameLevels::exists(level + 1))
     {
         enterPhase(Phase::Congratulations, new ProcessCongratulations());
         return;
     }
     ++level;
-    saveProgress(level, SaveRule::Always);
+    saveProgress(level, begun == Start::FromMenu ? SaveRule::Always : SaveRule::OnlyForward);
     startLevel();
 }
 
@@ -210,8 +204,17 @@ void ProcessGame::startLevel()
 {
     // The countdown shows the caption from the remarks this load has just read.
     LevelReport read;
-    Core::instance()->getWorld()->load(levelFileName(level), &read);
+    Core::instance()->getWorld()->load(GameLevels::fileName(level), &read);
     enterPhase(Phase::Countdown, new ProcessCountdown(level, LevelCaption::findIn(read.remarks)));
+}
+
+int ProcessGame::heartsPlaced() const
+{
+    Handle<World> world = Core::instance()->getWorld();
+    int placed = 0;
+    for (std::size_t kind = 0; kind < HeartKinds::count; ++kind)
+        placed += HeartKinds::all[kind].supply - world->getHeartsLeft(kind);
+    return placed;
 }
 
 void ProcessGame::keyPressed(int key)

@@ -13,12 +13,21 @@ class Meter;
 // game. It shows the heads-up display (hearts left, the meter, RESTART LEVEL), loads each level into the
 // World and runs it through its phases, one child process each: the countdown, play, then level complete,
 // or the congratulations after the last level. It saves the player's progress when a level is won and when
-// the next one begins. The countdown and play can be paused: by P, Space or the Pause key, and whenever
-// the window loses the focus or is hidden; the same keys, or a click on the PAUSED card, resume.
+// the next one begins, and keeps the fewest hearts each level was won with (Records). The countdown and play
+// can be paused: by P, Space or the Pause key, and whenever the window loses the focus or is hidden; the same
+// keys, or a click on the PAUSED card, resume.
 class ProcessGame : public Process
 {
 public:
-    explicit ProcessGame(int firstLevel);
+    // How the game was begun: from the menu (NEW GAME, CONTINUE), where each level begun is saved as it
+    // stands, or from the level screen, where a level begun never moves the save back.
+    enum class Start
+    {
+        FromMenu,
+        FromLevelScreen
+    };
+
+    explicit ProcessGame(int firstLevel, Start startedFrom = Start::FromMenu);
     ~ProcessGame() override;
 
     static constexpr char pausedText[] = "PAUSED";
@@ -54,6 +63,8 @@ private:
     // Loads the current level into the World and starts its countdown: at its start, and again on RESTART.
     void startLevel();
     void saveProgress(int reachedLevel, SaveRule rule);
+    // The hearts of every kind placed in the level so far.
+    int heartsPlaced() const;
     void keyPressed(int key);
     // Pauses the countdown or play, if either runs; nothing in the other phases.
     void pause();
@@ -62,6 +73,7 @@ private:
     // places no heart while paused.
     void clickWhilePaused(const Event& mouseUp);
     int level;
+    Start begun;
     Phase phase = Phase::Countdown;
     // The child that runs the phase; its ProcessStopped ends the phase.
     Handle<Process> phaseProcess;

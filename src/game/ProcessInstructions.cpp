@@ -2,9 +2,9 @@
 
 #include "engine/Core.h"
 #include "engine/Event.h"
-#include "engine/EventManager.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
+#include "game/ButtonClick.h"
 #include "game/ButtonId.h"
 #include "game/GameFiles.h"
 #include "game/ScreenLayout.h"
@@ -31,10 +31,7 @@ void ProcessInstructions::handleEvent(Event& event)
 {
     if (event.type == KeyUp && stringToInt(event.getParameter(0)) == SDLK_ESCAPE)
     {
-        // The same notice BACK posts, so that the menu follows exactly as after a click.
-        Event back(ButtonClicked);
-        back.addParameter(intToString(Back));
-        Core::instance()->getEventManager()->post(back);
+        ButtonClick::post(Back);
         return;
     }
     ButtonScreen::handleEvent(event);

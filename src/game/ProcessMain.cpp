@@ -1,5 +1,6 @@
 #include "game/ProcessMain.h"
 
+#include "engine/Core.h"
 #include "engine/Event.h"
 #include "engine/EventType.h"
 #include "engine/StringConversion.h"
@@ -8,22 +9,33 @@
 #include "game/ProcessGame.h"
 #include "game/ProcessInstructions.h"
 #include "game/ProcessIntro.h"
+#include "game/ProcessLevels.h"
 #include "game/ProcessMenu.h"
+#include "game/ProcessOptions.h"
 #include "game/SaveFile.h"
+#include "sound/SoundHandler.h"
+
+#include <SDL.h>
 
 GameSetup ProcessMain::setup()
 {
+    const Settings settings = Settings::load();
     GameSetup game;
     game.windowIcon = GameFiles::windowIcon;
     game.fontPicture = GameFiles::fontPicture;
     game.backgroundLevel = GameFiles::backgroundLevel;
     game.music = GameFiles::music;
     game.clickSound = GameFiles::clickSound;
-    game.makeRoot = [] { return Handle<Process>(new ProcessMain()); };
+    game.makeRoot = [settings] { return Handle<Process>(new ProcessMain(settings)); };
+    if (!settings.askAtStart)
+        game.fullscreenAnswer = settings.fullscreen;
     return game;
 }
 
-ProcessMain::ProcessMain() = default;
+ProcessMain::ProcessMain(const Settings& startSettings)
+    : musicVolume(startSettings.musicVolume), effectsVolume(startSettings.effectsVolume)
+{
+}
 
 ProcessMain::~ProcessMain() = default;
 
@@ -31,6 +43,10 @@ void ProcessMain::start()
 {
     listen(ProcessStopped);
     listen(ButtonClicked);
+    listen(KeyDown);
+    Handle<SoundHandler> sound = Core::instance()->getSoundHandler();
+    sound->setMusicVolume(musicVolume);
+    sound->setEffectsVolume(effectsVolume);
     intro = new ProcessIntro();
     addChild(intro);
 }
@@ -46,6 +62,11 @@ void ProcessMain::handleEvent(Event& event)
         screenStopped(event.getObject());
     else if (event.type == ButtonClicked)
         buttonClicked(stringToInt(event.getParameter(0)));
+    else if (event.type == KeyDown && stringToInt(event.getParameter(0)) == SDLK_m)
+    {
+        Handle<SoundHandler> sound = Core::instance()->getSoundHandler();
+        sound->setMuted(!sound->isMuted());
+    }
 }
 
 void ProcessMain::screenStopped(const Handle<Object>& screen)
@@ -71,6 +92,15 @@ void ProcessMain::buttonClicked(int id)
     }
     else if (id == Back)
         showMenu();
+    else if (id == Levels)
+        addChild(new ProcessLevels());
+    else if (id == Options)
+        addChild(new ProcessOptions());
+    else if (id > firstLevelTile)
+    {
+        game = new ProcessGame(id - firstLevelTile, ProcessGame::Start::FromLevelScreen);
+        addChild(game);
+    }
 }
 
 void ProcessMain::showMenu()

@@ -3,6 +3,7 @@
 #include "engine/GameSetup.h"
 #include "engine/Handle.h"
 #include "engine/Process.h"
+#include "game/Settings.h"
 
 class ProcessGame;
 class ProcessInstructions;
@@ -10,16 +11,18 @@ class ProcessIntro;
 class ProcessMenu;
 
 // The root of the game flow, the one child of the ProcessManager for the whole run. It creates the
-// top-level screens (intro, menu, instructions, game) in answer to their ProcessStopped notices and to
-// button clicks, reads the save file on CONTINUE and ends the program on QUIT. The screens are its
-// children; the fields keep the latest of each kind so their notices can be recognised.
+// top-level screens (intro, menu, instructions, levels, options, game) in answer to their ProcessStopped
+// notices and to button clicks, reads the save file on CONTINUE and ends the program on QUIT. The screens
+// are its children; the fields keep the latest of each kind so their notices can be recognised. It sets
+// the volumes the player chose and mutes or unmutes every sound on M, on every screen.
 class ProcessMain : public Process
 {
 public:
-    // What the engine runs for this game: its start-up files and a new ProcessMain as the root.
+    // What the engine runs for this game: its start-up files, the player's standing answer to the
+    // full-screen question if they chose not to be asked, and a new ProcessMain as the root.
     static GameSetup setup();
 
-    ProcessMain();
+    explicit ProcessMain(const Settings& startSettings = Settings());
     ~ProcessMain() override;
 
     // Registers for ProcessStopped and ButtonClicked and starts the intro. Posts no notice of its own.
@@ -38,4 +41,6 @@ private:
     Handle<ProcessMenu> menu;
     Handle<ProcessInstructions> instructions;
     Handle<ProcessGame> game;
+    int musicVolume;
+    int effectsVolume;
 };

@@ -33,11 +33,43 @@ public:
     static constexpr float menuTitleTop = 500;
     static constexpr float menuTitleScale = 1.5f;
     static constexpr Vector3 menuTitleColour = magenta;
-    // The first button's top; every further button stands one glyph height lower, in the order of
-    // their identifiers (NEW GAME, CONTINUE, INSTRUCTIONS, QUIT).
+    // The first button's top; every further button stands one glyph height lower: NEW GAME, CONTINUE,
+    // INSTRUCTIONS, QUIT, then LEVELS and OPTIONS.
     static constexpr float menuFirstButtonTop = 400;
     static constexpr float menuButtonScale = 1;
     static constexpr float menuButtonSpacing = Font::glyphHeightPixels * menuButtonScale;
+    // The game's version, small in the menu's lower right corner.
+    static constexpr float versionScale = 0.6f;
+    static constexpr float versionMargin = 8;
+    static constexpr float versionTop = 30;
+    static constexpr Vector3 versionColour{0.6f, 0.55f, 0.75f};
+
+    // The level screen: its title, a grid of tiles, one page at a time, PREVIOUS and NEXT with the page's
+    // number between them, and BACK where the instructions have it.
+    static constexpr float levelsTitleTop = 592;
+    static constexpr float levelsTitleScale = 1.2f;
+    static constexpr int tileColumns = 5;
+    static constexpr int tileRows = 3;
+    static constexpr float tileWidth = 140;
+    static constexpr float tileHeight = 120;
+    static constexpr float tileGap = 10;
+    static constexpr float firstTileLeft = 30;
+    static constexpr float firstTileTop = 540;
+    static constexpr float tileNumberScale = 1.2f;
+    static constexpr float tileTextScale = 0.5f;
+    static constexpr int tileTitleLines = 2;
+    static constexpr Vector3 lockedColour{0.62f, 0.62f, 0.68f};
+    static constexpr Vector3 wonColour{1.0f, 0.6f, 0.78f};
+    static constexpr float pageButtonsTop = 150;
+    static constexpr float pageButtonScale = 0.8f;
+
+    // The options screen: a title, then a row a setting, its name on the left and its buttons on the right.
+    static constexpr float optionsTitleTop = 520;
+    static constexpr float optionsFirstRowTop = 420;
+    static constexpr float optionsRowSpacing = 60;
+    static constexpr float optionsNameLeft = 120;
+    static constexpr float optionsValueLeft = 470;
+    static constexpr float optionsScale = 1;
 
     // The instructions: the picture over the middle of the field and BACK at the lower right.
     static constexpr Vector3 instructionsCentre = fieldCentre;

@@ -61,17 +61,21 @@ Settings Settings::parse(const std::string& text)
         std::string name;
         if (!(words >> name))
             continue;
+        // Read into a copy, so that a line with anything wrong changes nothing.
+        Settings changed = settings;
         bool read = false;
         if (name == "music")
-            read = readVolume(words, settings.musicVolume);
+            read = readVolume(words, changed.musicVolume);
         else if (name == "effects")
-            read = readVolume(words, settings.effectsVolume);
+            read = readVolume(words, changed.effectsVolume);
         else if (name == "fullscreen")
-            read = readYesNo(words, settings.fullscreen);
+            read = readYesNo(words, changed.fullscreen);
         else if (name == "ask")
-            read = readYesNo(words, settings.askAtStart);
+            read = readYesNo(words, changed.askAtStart);
         std::string rest;
-        if (!read || words >> rest)
+        if (read && !(words >> rest))
+            settings = changed;
+        else
             ++settings.damagedLines;
     }
     return settings;

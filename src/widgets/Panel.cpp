@@ -1,5 +1,7 @@
 #include "widgets/Panel.h"
 
+#include "graphics/PictureLook.h"
+
 #include <SDL_opengl.h>
 
 namespace
@@ -40,6 +42,14 @@ void Panel::draw()
     glLineWidth(1);
     glDisable(GL_BLEND);
     glColor4f(1, 1, 1, 1);
+}
+
+void Panel::appendLook(PictureLook& look) const
+{
+    look.add(left);
+    look.add(bottom);
+    look.add(right);
+    look.add(top);
 }
 
 void Panel::handleEvent(Event&) {}

@@ -14,6 +14,7 @@ public:
 
     // Needs the OpenGL context.
     void draw() override;
+    void appendLook(PictureLook& look) const override;
     void handleEvent(Event& event) override;
 
 private:

@@ -17,8 +17,11 @@ from PIL import Image
 
 FONT = np.asarray(Image.open(sys.path[0] + "/../../data/graphics/font.png").convert("RGBA"))[:, :, 3] / 255
 ALPHABET, GLYPH_WIDTH, GLYPH_HEIGHT = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789!:?,./", 18, 40
-COLOURS = {"white": (255, 255, 255), "magenta": (255, 0, 255)}
-PLACES = {"LUMORA": "319,500,1.5,magenta", "NEW GAME": "328,400,1", "CONTINUE": "328,360,1", "QUIT": "364,280,1",
+# Each colour of the game's text with how far a pixel may stray from it; a dim colour strays less, or the
+# soft edges of its strokes would count as the colour itself.
+COLOURS = {"white": ((255, 255, 255), 60), "magenta": ((255, 0, 255), 60), "pink": ((255, 153, 199), 60),
+           "grey": ((158, 158, 173), 30)}
+PLACES = {"LUMORA": "319,500,1.5,magenta", "NEW GAME": "328,400,1", "CONTINUE": "328,360,1", "QUIT": "364,280,1", "LEVELS": "346,240,1", "OPTIONS": "346,200,1",
           "BACK": "700,50,1", "RESTART LEVEL": "600,50,0.7", "LEVEL [0-9]+ STARTING IN": "200,*,1.2,magenta",
           "LEVEL COMPLETE!!": "270,300,1.2,magenta", "OUT OF PARTICLES: RESTART LEVEL": "65,300,1.2,magenta",
           "CONGRATULATIONS! YOU WON THE GAME!!": "20,300,1.2,magenta"}
@@ -30,7 +33,7 @@ near = lambda pixels, wanted, tolerance=40: (np.abs(pixels - np.array(wanted)) <
 
 
 def text_problems(picture, characters, x, y, scale, colour="white"):
-    x, y, scale, wanted, problems = int(x), int(y), float(scale), COLOURS[colour], []
+    x, y, scale, (wanted, tolerance), problems = int(x), int(y), float(scale), COLOURS[colour], []
     # Sampling smooths a stroke's edge over about a screen pixel: a pixel is judged only when the glyph
     # agrees all around it, that far (reach) out.
     width, height, reach = GLYPH_WIDTH * scale, GLYPH_HEIGHT * scale, 0.5 / scale
@@ -46,7 +49,7 @@ def text_problems(picture, characters, x, y, scale, colour="white"):
         samples = np.stack([cell[np.clip((v + dv).astype(int), 0, GLYPH_HEIGHT - 1), np.clip((u + du).astype(int), 0, GLYPH_WIDTH - 1)]
                             for du in (-reach, 0, reach) for dv in (-reach, 0, reach)])
         solid, clear = samples.min(axis=0) > 0.8, samples.max(axis=0) < 0.05
-        in_colour = near(picture[599 - rows, columns], wanted, 60)
+        in_colour = near(picture[599 - rows, columns], wanted, tolerance)
         strokes, gaps = (solid & in_colour).sum(), (clear & in_colour).sum()
         if strokes < 0.75 * solid.sum() or gaps > 0.15 * clear.sum():
             problems.append(f"'{character}' at x {left}: {strokes} of {solid.sum()} strokes, {gaps} of {clear.sum()} gaps in {colour}")

@@ -12,12 +12,14 @@
 #include "game/ProcessGame.h"
 #include "game/ProcessIntro.h"
 #include "game/ProcessLevelUp.h"
+#include "game/ProcessLevels.h"
 #include "game/ProcessMain.h"
 #include "game/ProcessMenu.h"
 #include "game/ProcessPlay.h"
 #include "game/ScreenLayout.h"
 #include "graphics/Interface.h"
 #include "graphics/PlayField.h"
+#include "sound/SoundHandler.h"
 #include "support/CoreAccess.h"
 #include "support/CoreFixture.h"
 #include "support/GlWindow.h"
@@ -25,9 +27,11 @@
 #include "support/Recorder.h"
 #include "support/SkippedFrameAudit.h"
 #include "support/TempFolder.h"
+#include "widgets/Clickable.h"
 #include "widgets/Label.h"
 #include "widgets/Meter.h"
 #include "widgets/TextButton.h"
+#include "widgets/TileButton.h"
 #include "world/HeartKinds.h"
 #include "world/LevelRules.h"
 #include "world/World.h"
@@ -45,22 +49,6 @@
 namespace
 {
 // A field point just inside each button's caption, from the screens' own layout.
-SDL_Rect buttonPoint(int buttonId)
-{
-    const auto inside = [](const Vector3& topLeft) {
-        return SDL_Rect{static_cast<Sint16>(topLeft.x + 1), static_cast<Sint16>(topLeft.y - 1), 0, 0};
-    };
-    if (buttonId == Back)
-        return inside(ScreenLayout::backButtonTopLeft);
-    if (buttonId == RestartLevel)
-        return inside(ScreenLayout::restartButtonTopLeft);
-    // The menu's captions are centred, one below the other.
-    return inside(Vector3(ScreenLayout::menuCentreX - 1,
-                          ScreenLayout::menuFirstButtonTop -
-                              static_cast<float>(buttonId) * ScreenLayout::menuButtonSpacing,
-                          0));
-}
-
 // The whole game in-process, frame by frame as the main loop runs it: a working folder with small test
 // levels, a real window for the textures, both clocks driven by hand and input posted as the main loop
 // posts it, one event a frame. Times are milliseconds of game time.
@@ -139,11 +127,16 @@ protected:
         post(MouseDown, {x, PlayField::yFromWindow(y), button});
         post(MouseUp, {x, PlayField::yFromWindow(y), button});
     }
+    // Clicks the button of that id where it is on screen: the first field point, on a grid from the top
+    // left, that it takes clicks at.
     void clickButton(int buttonId)
     {
-        const SDL_Rect point = buttonPoint(buttonId);
-        ASSERT_TRUE(buttonAt(point.x, point.y)) << "no button " << buttonId << " on screen";
-        click(point.x, point.y);
+        for (Clickable* button : widgets<Clickable>())
+            for (int y = PlayField::height - 2; button->getId() == buttonId && y > 0; y -= 4)
+                for (int x = 2; x < PlayField::width; x += 4)
+                    if (button->contains(static_cast<float>(x), static_cast<float>(y)))
+                        return click(x, y);
+        ADD_FAILURE() << "no button " << buttonId << " on screen";
     }
     void key(int type, int symbol = SDLK_ESCAPE) { post(type, {symbol}); }
     void post(int type, std::initializer_list<int> parameters)
@@ -236,7 +229,7 @@ TEST_F(GameFlow, TheLogoForTwoSecondsThenTheMenuItsInstructionsAndQuit)
     EXPECT_FALSE(onScreen("LUMORA"));
     EXPECT_EQ(widgets<Widget>().size(), 2u) << "the picture and BACK alone";
     clickButton(Back);
-    EXPECT_EQ(widgets<Widget>().size(), 6u) << "the menu again, without BACK";
+    EXPECT_EQ(widgets<Widget>().size(), 9u) << "the menu again, without BACK";
     clickButton(Quit);
     EXPECT_FALSE(CoreAccess::isRunning());
 }
@@ -463,4 +456,53 @@ TEST_F(GameFlow, ALevelIsToldLostInTheFrameAfterTooFewParticlesAreLeftWhileSomeS
     EXPECT_TRUE(lostBefore) << "told before the level was lost";
     EXPECT_FALSE(world()->getParticles().empty());
     EXPECT_EQ(LevelRules::capturable(*world()), LevelRules::goal - 1);
+}
+
+TEST_F(GameFlow, TheLevelScreenOpensTheLevelsReachedKeepsTheirRecordsAndNeverMovesTheSaveBack)
+{
+    writeLevel("level3.txt", quickLevel());
+    reachMenu();
+    clickButton(NewGame);
+    reachLevelComplete();
+    EXPECT_EQ(folder.read("levels/records.txt"), "1 0\n") << "level 1 won without a heart";
+    key(KeyUp);
+    writeLevel("save.txt", "3\n");
+
+    // Levels 1 to 3 open, each tile with its title; Page Down moves the keys' choice to the last open one.
+    clickButton(Levels);
+    ASSERT_EQ(widgets<TileButton>().size(), 3u);
+    for (TileButton* tile : widgets<TileButton>())
+        EXPECT_TRUE(tile->isEnabled());
+    writeLevel("save.txt", "2\n");
+    key(KeyUp);
+    clickButton(Levels);
+    EXPECT_FALSE(widgets<TileButton>().at(2)->isEnabled()) << "level 3 beyond the save";
+    click(400, 470);
+    EXPECT_TRUE(showing<ProcessLevels>()) << "the locked third tile was played";
+
+    // A tile plays its level; the win advances as ever, but the save stays ahead of a level played again.
+    writeLevel("save.txt", "3\n");
+    key(KeyUp);
+    clickButton(Levels);
+    key(KeyDown, SDLK_PAGEUP);
+    key(KeyDown, SDLK_RETURN);
+    EXPECT_TRUE(onScreen("LEVEL 1 STARTING IN 2"));
+    reachLevelComplete();
+    ASSERT_TRUE(waitUntil([this] { return onScreen("LEVEL 2 STARTING IN 2"); }, 2100));
+    EXPECT_EQ(saveFile(), "3\n");
+    key(KeyUp);
+
+    // The options: each step is kept at once, and M silences every sound from any screen.
+    clickButton(Options);
+    clickButton(MusicQuieter);
+    clickButton(EffectsQuieter);
+    clickButton(EffectsQuieter);
+    clickButton(AskSwitch);
+    EXPECT_EQ(folder.read("levels/settings.txt"), "music 9\neffects 8\nfullscreen no\nask no\n");
+    key(KeyDown, SDLK_m);
+    EXPECT_TRUE(Core::instance()->getSoundHandler()->isMuted());
+    clickButton(Back);
+    key(KeyDown, SDLK_m);
+    EXPECT_FALSE(Core::instance()->getSoundHandler()->isMuted());
+    EXPECT_TRUE(onScreen("LUMORA")) << "the menu after BACK";
 }

@@ -1,4 +1,6 @@
 #include "game/SaveFile.h"
+#include "game/Records.h"
+#include "game/Settings.h"
 
 #include "support/TempFolder.h"
 
@@ -81,4 +83,22 @@ TEST_F(SaveFileOnDisk, ASaveThatCannotBeUsedIsNamedOnceAndLeftAsItIs)
     std::filesystem::create_directory(file("save.txt"));
     EXPECT_NE(told().find("save.txt is not a regular file, so"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(file("save.txt")));
+}
+
+TEST(PlayerFiles, RecordsAndSettingsKeepWhatIsWholeAndSkipEveryDamagedLine)
+{
+    const Records records = Records::parse("1 2\n7 0\n1 3\n\nlevel\n4 -1\n5 99999999999\n6 1 extra\n8 3\n"
+                                           "my/a.b-c_d 4\nbad key 1\n");
+    EXPECT_EQ(records.text(), "1 2\n7 0\n8 3\nmy/a.b-c_d 4\n")
+        << "the fewest hearts of a level written twice";
+    EXPECT_EQ(records.getDamagedLines(), 5);
+    EXPECT_EQ(records.bestOf("1"), 2);
+    EXPECT_FALSE(records.bestOf("3"));
+
+    const Settings defaults = Settings::parse("");
+    EXPECT_EQ(defaults.text(), "music 10\neffects 10\nfullscreen no\nask yes\n");
+    const Settings read =
+        Settings::parse("effects 3\nmusic 11\nfullscreen yes\nask maybe\nvolume 2\nmusic 0 0\n");
+    EXPECT_EQ(read.text(), "music 10\neffects 3\nfullscreen yes\nask yes\n");
+    EXPECT_EQ(read.damagedLines, 4);
 }

@@ -2,7 +2,7 @@
 
 logo.bmp (512x256, 24-bit, opaque) is shown at its own size centred on (400, 300). Its backdrop is the
 very patch of bg.png that it covers on screen, so its edges melt into the field around it.
-menubg.png (512x512) is shown centred at alpha 0.7 behind the title and the buttons, which the game
+menubg.png (512x512) is shown centred at alpha 0.7 behind the title and the six buttons, which the game
 draws itself. instructions.png (1024x512) is shown centred at alpha 1; only columns 112..911 are on
 screen, and its lower right corner stays clear for the game's BACK button.
 """
@@ -136,12 +136,12 @@ def menu_background():
     canvas = Canvas(w, h)
     xs, ys = common.grid(w, h)
     # Screen rectangle x 144..656, y 44..556: picture column = x - 144, row = 556 - y.
-    panel = common.rounded_rect_distance(w, h, 92, 22, 420, 356, 30)
+    panel = common.rounded_rect_distance(w, h, 92, 22, 420, 440, 30)
     inside = common.coverage(panel)
     # A dark vignette around the panel keeps the field calm behind the text.
-    vignette = np.exp(-(((xs - 256) / 230.0) ** 2 + ((ys - 190) / 200.0) ** 2) * 1.6)
+    vignette = np.exp(-(((xs - 256) / 230.0) ** 2 + ((ys - 232) / 242.0) ** 2) * 1.6)
     canvas.layer(colour("05030f"), vignette * 0.55)
-    vertical = np.clip((ys - 22) / 334.0, 0.0, 1.0)
+    vertical = np.clip((ys - 22) / 418.0, 0.0, 1.0)
     canvas.layer(mix(colour("1c0f3a"), colour("0b0720"), vertical), inside * 0.85)
     # Frame: a thin violet-magenta line with a soft glow outside it.
     line = np.exp(-((panel + 1.0) / 1.1) ** 2)
@@ -156,9 +156,9 @@ def menu_background():
     heart = common.heart_mask(w, h, 256, divider_row + 1, 8.5, softness_px=1.0)
     canvas.layer(colour("ff3fc8"), glow_of(heart, 4.0, 1.4) * 0.8)
     canvas.layer(colour("ff9ad8"), heart)
-    # Three small dots under the last button (rows 276..316) close the panel.
+    # Three small dots under the last button (rows 356..396) close the panel.
     for k, dx in enumerate((-18, 0, 18)):
-        dot = common.disc_mask(w, h, 256 + dx, 336, 2.4 if k == 1 else 1.8)
+        dot = common.disc_mask(w, h, 256 + dx, 420, 2.4 if k == 1 else 1.8)
         canvas.layer(colour("c9a2ff"), dot * 0.8)
     return canvas.image()
 

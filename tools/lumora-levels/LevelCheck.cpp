@@ -119,7 +119,7 @@ void LevelCheck::describeContents(std::ostream& out, const World& world, std::ve
         out << "  cannot be won: no planet, so nothing can ever be captured\n";
         failures.emplace_back("no planet");
     }
-    if (particles < LevelRules::goal)
+    if (LevelRules::isLost(world))
     {
         out << "  cannot be won: fewer particles than the " << LevelRules::goal << " the goal needs\n";
         failures.emplace_back("too few particles");

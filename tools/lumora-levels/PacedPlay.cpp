@@ -22,7 +22,7 @@ PlayOutcome PacedPlay::play(const std::vector<HeartPlacement>& hearts, Ending en
         simulation.step();
         outcome.stepsRun = step;
         outcome.captured = simulation.getWorld().getCapturedCount();
-        if (outcome.captured >= LevelRules::goal && !outcome.solved)
+        if (LevelRules::isWon(simulation.getWorld()) && !outcome.solved)
         {
             outcome.solved = true;
             outcome.solvedAtStep = step;
