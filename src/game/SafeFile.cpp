@@ -2,12 +2,9 @@
 
 #include "platform/RegularFile.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -50,29 +47,5 @@ bool SafeFile::write(const std::string& path, const std::string& pending, const 
 
 std::optional<std::string> SafeFile::read(const std::string& path, std::size_t maxBytes, std::string& problem)
 {
-    struct stat status;
-    if (lstat(path.c_str(), &status) != 0 && errno == ENOENT)
-        return std::nullopt;
-    const int descriptor = platform::openRegularFile(path);
-    if (descriptor < 0)
-    {
-        problem = platform::isRegularFile(path) ? std::string("it cannot be read: ") + std::strerror(errno)
-                                                : "it is not a regular file";
-        return std::nullopt;
-    }
-    std::string content;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(descriptor, buffer, sizeof buffer)) != 0;)
-    {
-        if (got < 0 || content.size() + static_cast<std::size_t>(got) > maxBytes)
-        {
-            problem = got < 0 ? std::string("it cannot be read: ") + std::strerror(errno)
-                              : "it is larger than " + std::to_string(maxBytes) + " bytes";
-            close(descriptor);
-            return std::nullopt;
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(descriptor);
-    return content;
+    return platform::readRegularFile(path, maxBytes, problem);
 }

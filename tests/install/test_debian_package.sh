@@ -36,7 +36,7 @@ grep -q '^Inst libsdl1.2-compat-shim ' "$WORK/apt.log" && ! grep -q '^Inst libsd
 INSTALLED=1 && apt-get install -y -q --no-install-recommends "${debs[@]}" >"$WORK/apt.log" 2>&1 ||
     fail "apt could not install the packages: $(cat "$WORK/apt.log")"
 dpkg -L "${PACKAGES[@]}" | sort -u >"$WORK/files.txt"
-for path in /usr/games/lumora /usr/lib/games/lumora/lumora /usr/share/games/lumora/levels/level1.txt \
+for path in /usr/games/lumora /usr/lib/games/lumora/lumora /usr/lib/games/lumora/lumora-levels /usr/share/games/lumora/levels/level1.txt \
     /usr/share/applications/$ID.desktop /usr/share/metainfo/$ID.metainfo.xml /usr/share/man/man6/lumora.6.gz \
     /usr/share/icons/hicolor/{16x16,32x32,64x64,128x128}/apps/lumora.png /usr/share/icons/hicolor/scalable/apps/lumora.svg; do
     grep -qxF "$path" "$WORK/files.txt" || fail "the packages do not install $path"

@@ -1,8 +1,8 @@
 #!/bin/bash
 # The game installed with `cmake --install` into a scratch prefix and used as on a desktop: the layout, desktop
-# entry, AppStream data and icons; the launcher's working folders of links for two users, the installation
-# moved, and read-only, whole or with links that lead nowhere; level 1 won from the installation with its
-# recorded solution, saved in the user's folder.
+# entry, AppStream data and icons; the level tool beside the game; the launcher's working folders of links for
+# two users, the installation moved, and read-only, whole or with links that lead nowhere; level 1 won from the
+# installation with its recorded solution, saved in the user's folder.
 . "$(dirname "$0")/../e2e/lib.sh"
 BUILD=${LUMORA_BUILD_DIR:?LUMORA_BUILD_DIR must name the build folder} SOURCE=$LUMORA_SOURCE_DIR
 PREFIX=$WORK/prefix ID=io.github.lumora.lumora
@@ -49,6 +49,10 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$BUILD/CMakeCache.txt")
 [ "$(grep -cF -e "<id>$ID</id>" -e "<launchable type=\"desktop-id\">$ID.desktop</launchable>" -e "<content_rating" \
     -e "<binary>lumora</binary>" "$metainfo")" = 4 ] || fail "the AppStream data lacks its id, launchable, content rating or binary"
 grep -m1 '<release ' "$metainfo" | grep -qF "version=\"$version\"" || fail "the newest release is not version $version"
+
+# The level tool beside the game, where the game looks for it, checks a level from the installed data.
+(cd "$DATA" && "$PREFIX/lib/lumora/lumora-levels" check levels/level1.txt) >"$WORK/tool.log" 2>&1 &&
+    grep -qx "  verdict: fine" "$WORK/tool.log" || fail "the installed level tool: $(cat "$WORK/tool.log")"
 
 # --- a launcher that cannot find its installation says so, and a relative HOME is not used -------------
 mkdir -p "$WORK/lonely/bin" && cp "$launcher" "$WORK/lonely/bin/lumora"

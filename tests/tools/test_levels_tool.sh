@@ -64,6 +64,9 @@ usage:|
 unknown command "fly"|fly flow.txt
 no level file given|check
 cannot read the level file missing.txt|solve missing.txt
+cannot read the level file missing.txt|prove missing.txt
+takes one level file|prove flow.txt flow.txt
+belongs to the solve command|prove flow.txt --trials 3
 CASES
 expect 0 --help -- "lumora-levels solve LEVEL"
 
@@ -140,6 +143,25 @@ printf 'GENERATOR 50 300 3 0 50\nGRAVBODY 500 420 40 50 ./graphics/planet.png 0\
 expect 1 solve toofew.txt --trials 50 -- "no placement found that captures 70"
 [ -z "$out" ] || fail "a failed search printed a solution: $out"
 expect 1 solve nohearts.txt --seconds 1 -- "solved without any heart"
+# --- prove: progress lines, their share of the time rising, solving then measuring, and one result line
+# whose figures are the ones curve gives the level with the hearts found as its solution.
+expect 0 prove nohearts.txt --seconds 5 -- $'progress 0.00 solving\nresult wonwithout'
+started=$SECONDS
+expect 0 prove toofew.txt --seconds 1 -- "result unsolved captured="
+[ $((SECONDS - started)) -le 3 ] || fail "prove --seconds 1 took $((SECONDS - started)) s"
+expect 0 prove open.txt --seconds 8
+progress=$(head -n -1 <<<"$out") result=$(tail -n 1 <<<"$out")
+grep -vqxE 'progress [01]\.[0-9]{2} (solving|measuring)' <<<"$progress" && fail "prove printed: $progress"
+awk '{ print $2 }' <<<"$progress" | sort -cn && [ "$(awk '{ print $3 }' <<<"$progress" | uniq | xargs)" = "solving measuring" ] ||
+    fail "prove's progress: $progress"
+pattern='^result solved hearts=1 captured=[0-9]+ tolerance=([0-9]+/20) light=([0-9.]+) dark=([0-9.]+) singles=[0-9]+ pairs=(-) solution=(.*)$'
+if [[ "$result" =~ $pattern ]]; then
+    printf '%s\n//REMARKS\nSOLUTION %s\n' "$easy" "${BASH_REMATCH[5]}" >proved.txt
+    row="proved.txt ${BASH_REMATCH[2]} ${BASH_REMATCH[3]} ${BASH_REMATCH[4]} 1 ${BASH_REMATCH[1]}"
+    [ "$("$tool" curve proved.txt | grep '^proved' | xargs)" = "$row" ] || fail "curve does not give $row: $("$tool" curve proved.txt)"
+else
+    fail "prove open.txt ended with: $result"
+fi
 # The time given holds even when a single play of the level takes longer, or the level floods the field.
 awk 'BEGIN { print "GENERATOR 50 300 3 0 100"
     for (i = 0; i < 100000; i++) print "GRAVBODY", 100 + i % 600, 100 + int(i / 600) % 400, 1, 0, "x", 0 }' >huge.txt

@@ -57,6 +57,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
     const std::string& command = arguments[0];
     line.seconds = command == "check"   ? defaultCheckSeconds
                    : command == "solve" ? defaultSolveSeconds
+                   : command == "prove" ? defaultProveSeconds
                                         : defaultCurveSeconds;
     if (command == "simulate")
         line.command = Command::Simulate;
@@ -66,6 +67,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string>& ar
         line.command = Command::Solve;
     else if (command == "curve")
         line.command = Command::Curve;
+    else if (command == "prove")
+        line.command = Command::Prove;
     else if (command == "help" || command == "--help" || command == "-h")
         return line;
     else
@@ -129,7 +132,7 @@ bool CommandLine::readOption(const std::string& name, const std::optional<std::s
     }
     if (name == "--seconds" && simulating)
     {
-        error = "option --seconds belongs to the check, solve and curve commands";
+        error = "option --seconds belongs to the check, solve, curve and prove commands";
         return false;
     }
     if (name == "--dump" || name == "--shift")
@@ -235,6 +238,20 @@ std::string CommandLine::usage()
            "      count before allows; and a level that the solution of an earlier level wins, as written,\n"
            "      mirrored left to right or top to bottom, or both. Stops after S seconds in all (default\n"
            "      900).\n"
+           "  lumora-levels prove LEVEL [--seconds S]\n"
+           "      Proves a level for its maker within S seconds in all (default 60): searches for hearts\n"
+           "      that win it for half the time, as solve does, then measures it as curve does with the\n"
+           "      hearts found as its solution. Prints \"progress FRACTION PHASE\" lines (the share of the\n"
+           "      time spent, PHASE solving or measuring), then one line, one of:\n"
+           "          result wonwithout\n"
+           "          result unsolved captured=N hearts=H\n"
+           "          result solved hearts=H captured=N tolerance=S/20 light=P dark=P singles=W pairs=C\n"
+           "              solution=HEARTS                                      (all on one line)\n"
+           "          result unmeasured hearts=H captured=N solution=HEARTS\n"
+           "      N captured by the best hearts by the end of the flow; S nudged trials that still win;\n"
+           "      P the percent of single hearts of each kind that win, W how many in all; C the pairs\n"
+           "      that win, - when not measured; HEARTS as on a SOLUTION line, to the end of the line;\n"
+           "      unmeasured: solved, but the time ended while measuring. Exits 0 with a result.\n"
            "Run it in the game's folder (data/): pictures and the click are found as the game finds them.\n"
            "Exit status: 0 fine, 1 a check, search or curve failed, 2 a usage error or an unreadable "
            "level.\n";

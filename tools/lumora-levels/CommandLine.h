@@ -18,6 +18,7 @@ public:
         Check,
         Solve,
         Curve,
+        Prove,
         Help
     };
 
@@ -26,6 +27,7 @@ public:
     static constexpr int defaultCheckSeconds = 60;
     static constexpr int defaultSolveSeconds = 30;
     static constexpr int defaultCurveSeconds = 900;
+    static constexpr int defaultProveSeconds = 60;
 
     // Reads the arguments after the program name. On a mistake returns nothing and says what is wrong.
     static std::optional<CommandLine> parse(const std::vector<std::string>& arguments, std::string& error);
@@ -38,7 +40,7 @@ public:
     std::uint32_t tickMs = Simulation::defaultTickMs;
     std::vector<HeartPlacement> hearts;
     bool dump = false;
-    // check, solve and curve: the time the whole command may take.
+    // check, solve, curve and prove: the time the whole command may take.
     int seconds = 0;
     // solve: an optional number of trials instead of the time (for results that do not depend on the
     // machine's speed), and the seed of its random choices.

@@ -30,14 +30,26 @@ std::optional<LevelMeasure> LevelMeasure::take(const std::string& levelFile,
     LevelReport report;
     const Handle<World> world(new World());
     world->load(levelFile, &report);
+    return weigh(levelFile, report.remarks, deadline, shifted);
+}
 
+std::optional<LevelMeasure> LevelMeasure::takeWith(const std::string& levelFile,
+                                                   const std::vector<HeartPlacement>& solution,
+                                                   std::chrono::steady_clock::time_point deadline)
+{
+    return weigh(levelFile, Solution::lineFor(solution), deadline, false);
+}
+
+std::optional<LevelMeasure> LevelMeasure::weigh(const std::string& levelFile, const std::string& remarks,
+                                                std::chrono::steady_clock::time_point deadline, bool shifted)
+{
     LevelMeasure measure;
     measure.levelFile = levelFile;
     const PlayOutcome withoutHearts = PacedPlay(levelFile).play({}, PacedPlay::Ending::AtGoal, deadline);
     measure.wonWithoutHearts = withoutHearts.solved;
     const int shift = shifted ? 1 : 0;
     if (withoutHearts.outOfTime || !measure.countSingleWins(deadline, singleStep / 2 * (1 + shift)) ||
-        !measure.replaySolution(report.remarks, deadline))
+        !measure.replaySolution(remarks, deadline))
         return std::nullopt;
     if (measure.singlePercent() < fewSinglesPercent &&
         !measure.countPairWins(deadline, pairSeed + static_cast<unsigned>(shift)))

@@ -38,6 +38,11 @@ public:
     // pairs drawn from the next seed when `shifted`; nothing when the deadline stopped it.
     static std::optional<LevelMeasure> take(const std::string& levelFile,
                                             std::chrono::steady_clock::time_point deadline, bool shifted);
+    // Measures the level as take() does, unshifted, with these hearts as its solution in place of any its
+    // remarks record.
+    static std::optional<LevelMeasure> takeWith(const std::string& levelFile,
+                                                const std::vector<HeartPlacement>& solution,
+                                                std::chrono::steady_clock::time_point deadline);
 
     // The measure as text, and back; nothing for text that is not one.
     std::string toText() const;
@@ -60,6 +65,9 @@ public:
     int steadyTrials = 0;
 
 private:
+    // Measures the level with the solution of the remarks given.
+    static std::optional<LevelMeasure> weigh(const std::string& levelFile, const std::string& remarks,
+                                             std::chrono::steady_clock::time_point deadline, bool shifted);
     // Each returns false when the deadline stopped it.
     bool countSingleWins(std::chrono::steady_clock::time_point deadline, int offset);
     bool countPairWins(std::chrono::steady_clock::time_point deadline, unsigned seed);

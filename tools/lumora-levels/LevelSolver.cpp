@@ -28,7 +28,7 @@ LevelSolver::LevelSolver(std::string levelFile, int seed)
 {
 }
 
-void LevelSolver::search(std::chrono::seconds time, std::optional<int> trialsAllowed)
+void LevelSolver::search(std::chrono::milliseconds time, std::optional<int> trialsAllowed)
 {
     deadline = std::chrono::steady_clock::now() + time;
     trialLimit = trialsAllowed;

@@ -25,7 +25,7 @@ public:
     LevelSolver(std::string levelFile, int seed);
 
     // Searches until the time is up or, when given, the trials are spent.
-    void search(std::chrono::seconds time, std::optional<int> trials);
+    void search(std::chrono::milliseconds time, std::optional<int> trials);
 
     // How many of the best placement's variants, each with one heart moved by `units` up, down, left or
     // right, still complete the level; and how many were tried.

@@ -2,6 +2,7 @@
 #include "DifficultyCurve.h"
 #include "JsonWriter.h"
 #include "LevelCheck.h"
+#include "LevelProof.h"
 #include "LevelSolver.h"
 #include "PrintableText.h"
 #include "Simulation.h"
@@ -197,6 +198,14 @@ int curve(const CommandLine& line)
     return status;
 }
 
+int prove(const CommandLine& line)
+{
+    if (!isReadable(line.levels[0]))
+        return exitUsage;
+    LevelProof(line.levels[0], std::chrono::seconds(line.seconds)).run(std::cout);
+    return exitFine;
+}
+
 int run(const CommandLine& line)
 {
     switch (line.command)
@@ -209,6 +218,8 @@ int run(const CommandLine& line)
         return solve(line);
     case CommandLine::Command::Curve:
         return curve(line);
+    case CommandLine::Command::Prove:
+        return prove(line);
     case CommandLine::Command::Help:
         break;
     }
