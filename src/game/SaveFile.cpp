@@ -63,15 +63,10 @@ int SaveFile::parseLevel(std::istream& in)
 
 bool SaveFile::writeLevel(int level)
 {
-    if (!writeWhole(intToString(level) + "\n", GameFiles::pendingSave))
-    {
-        std::remove(GameFiles::pendingSave);
-        return false;
-    }
-    if (std::rename(GameFiles::pendingSave, GameFiles::save) != 0)
-    {
-        std::remove(GameFiles::pendingSave);
-        return false;
-    }
-    return true;
+    if (writeWhole(intToString(level) + "\n", GameFiles::pendingSave) &&
+        std::rename(GameFiles::pendingSave, GameFiles::save) == 0)
+        return true;
+    // Whatever part of the new file was written goes; the old save stays as it was.
+    std::remove(GameFiles::pendingSave);
+    return false;
 }
