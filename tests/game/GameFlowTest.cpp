@@ -7,6 +7,7 @@
 #include "engine/ProcessManager.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
+#include "game/GeneratorSigns.h"
 #include "game/ProcessCongratulations.h"
 #include "game/ProcessCountdown.h"
 #include "game/ProcessGame.h"
@@ -390,4 +391,21 @@ TEST_F(GameFlow, ContinueStartsTheSavedLevelAndTheLastLevelEndsTheGame)
     writeLevel("save.txt", std::to_string(last));
     clickButton(Continue);
     ASSERT_TRUE(waitUntil([this] { return onScreen("CONGRATULATIONS! YOU WON THE GAME!!"); }));
+}
+
+TEST_F(GameFlow, TheSignsGoWhenPlayBeginsAndAGoalInTheFrameEscapeIsReleasedIsNotSaved)
+{
+    reachMenu();
+    clickButton(NewGame);
+    EXPECT_EQ(widgets<GeneratorSigns>().size(), 1u);
+    reachPlay();
+    EXPECT_TRUE(widgets<GeneratorSigns>().empty());
+    Event escape(KeyUp);
+    escape.addParameter(intToString(SDLK_ESCAPE));
+    Event goal(LevelGoalReached);
+    Core::instance()->getEventManager()->post(escape);
+    Core::instance()->getEventManager()->post(goal);
+    frame();
+    EXPECT_TRUE(showing<ProcessMenu>());
+    EXPECT_EQ(saveFile(), "");
 }

@@ -90,7 +90,7 @@ expect 0 check captioned.txt -- "title: FIRST LIGHT" "hint: DONT PLACE 2 HEARTS 
     "warning: the HINT loses characters the font cannot draw: '-"
 [[ "$out" == *"no TITLE"* || "$out" == *"no HINT"* || "$out" == *"TITLE loses"* ]] && fail "captioned.txt: $out"
 printf '%s\n//REMARKS\nTITLE Long\nHINT %s\n' "$easy" "$(printf 'WORD %.0s' $(seq 100))" >long.txt
-expect 0 check long.txt -- "warning: the HINT takes 10 lines of 57 characters, only 7 are shown"
+expect 0 check long.txt -- "warning: the HINT takes 10 lines of 57 characters, only 7 are shown" "$(printf 'WORD %.0s' {1..10})WORD"
 # Every file is checked; the worst verdict sets the status.
 expect 1 check solved.txt failing.txt -- "solved.txt" "failing.txt"
 expect 2 check solved.txt missing.txt failing.txt -- "failing.txt" "cannot read the level file missing.txt"
@@ -105,7 +105,9 @@ expect 0 check strange.txt -- "missing pictures: ./000" " ./graphics/loop.png"
 # --- curve and solve --------------------------------------------------------------------------------
 expect 1 curve solved.txt failing.txt -- "BREAK: failing.txt: its solution does not win"
 expect 2 curve solved.txt missing.txt
-expect 1 curve "$data"/levels/level{4,5,6,1}.txt -- "level1.txt: won by 29 single hearts after 18" "a rise of more than 2"
+expect 1 curve "$data"/levels/level{4,5,6,1}.txt -- "level4.txt     10    16       1      20/20" \
+    "level5.txt     10    10       1      18/20" "level6.txt     11     7       1      20/20" \
+    "level1.txt: won by 29 single hearts after 18 for the level before, a rise of more than 2"
 printf '%s\n' "$easy" >open.txt
 expect 0 solve open.txt --trials 300 --seed 3 -- "reaches 70"
 line=$out
