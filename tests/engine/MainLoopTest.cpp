@@ -31,22 +31,23 @@ TEST_F(LoopFrames, EveryFrameTakesOneInputAndOneRandomNumberPerStarAndIsDrawnWhe
     for (int type : {KeyUp, MouseDown, MouseUp})
         Core::instance()->getEventManager()->addListener(input, type);
     Core::instance()->getWorld()->load("./levels/missing.txt");
-    SDL_Event event{};
-    while (SDL_PollEvent(&event))
+    for (SDL_Event pending; SDL_PollEvent(&pending);)
         continue;
-    for (Uint8 type : {SDL_KEYUP, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+    const auto push = [](Uint8 type)
     {
+        SDL_Event event{};
         event.type = type;
         SDL_PushEvent(&event);
-    }
+    };
+    for (Uint8 type : {SDL_KEYUP, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP})
+        push(type);
     constexpr int frames = 20;
     std::srand(7);
     for (int frame = 0; frame < frames; ++frame)
     {
         const int skipped = audit.getSkippedFrames();
-        event.type = SDL_VIDEOEXPOSE;
         if (frame % 2)
-            SDL_PushEvent(&event);
+            push(SDL_VIDEOEXPOSE);
         loop.runFrame();
         EXPECT_EQ(posted.size(), static_cast<std::size_t>(std::min(frame + 1, 3)));
         EXPECT_TRUE(frame % 2 == 0 || audit.getSkippedFrames() == skipped) << "uncovered frame " << frame;

@@ -1,11 +1,9 @@
 #include "engine/Process.h"
 #include "engine/Core.h"
 #include "engine/EventManager.h"
-#include "engine/EventType.h"
 #include "engine/ProcessManager.h"
 #include "support/CoreAccess.h"
 #include "support/CoreFixture.h"
-#include "support/Recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +14,7 @@ namespace
 {
 using Log = std::vector<std::string>;
 
-// Writes its stop() and its destruction into a log; finishes on any event it listens for.
+// Writes its stop() and its destruction into a log.
 class LoggedProcess : public Process
 {
 public:
@@ -27,7 +25,7 @@ public:
         log.push_back("stop:" + name);
         Process::stop();
     }
-    void handleEvent(Event&) override { finished = true; }
+    void handleEvent(Event&) override {}
     void finish() { finished = true; }
 
 private:
@@ -35,42 +33,15 @@ private:
     Log& log;
 };
 
-class ProcessTree : public CoreFixture
-{
-protected:
-    Handle<LoggedProcess> make(const std::string& name) { return new LoggedProcess(name, log); }
-    Handle<EventManager> events() { return Core::instance()->getEventManager(); }
-
-    Log log;
-};
 } // namespace
 
-TEST_F(ProcessTree, AProcessFinishedOnATickIsStoppedInThatUpdateAndItsNoticesCarryIt)
-{
-    Handle<LoggedProcess> child = make("child");
-    Log heard;
-    Handle<Recorder> parent(new Recorder("parent", heard));
-    // The screens know their children's notices by the process the event carries: any other is struck out.
-    parent->onEvent(
-        [&](Event& event)
-        {
-            if (event.getObject() != child)
-                heard.pop_back();
-        });
-    events()->addListener(parent, ProcessStarted);
-    events()->addListener(parent, ProcessStopped);
-    events()->addListener(child, Tick);
-    CoreAccess::root()->addChild(child);
-
-    Core::instance()->update();
-
-    EXPECT_EQ(heard, (Log{"parent:ProcessStarted", "parent:ProcessStopped"}));
-    EXPECT_EQ(log, Log{"stop:child"});
-    EXPECT_TRUE(CoreAccess::root()->getChildren().empty());
-}
+using ProcessTree = CoreFixture;
 
 TEST_F(ProcessTree, AFinishedProcessIsStoppedAfterItsDescendantsAndLivesUntilItsNoticeIsDelivered)
 {
+    Log log;
+    const auto make = [&log](const std::string& name)
+    { return Handle<LoggedProcess>(new LoggedProcess(name, log)); };
     Handle<LoggedProcess> top = make("top");
     Handle<LoggedProcess> finished = make("finished");
     CoreAccess::root()->addChild(top);
@@ -79,12 +50,12 @@ TEST_F(ProcessTree, AFinishedProcessIsStoppedAfterItsDescendantsAndLivesUntilIts
     finished->addChild(make("child"));
     finished->getChildren().front()->addChild(make("grandchild"));
     finished->addChild(make("second child"));
-    events()->dispatchAll();
+    Core::instance()->getEventManager()->dispatchAll();
 
     finished->finish();
     finished = nullptr;
     CoreAccess::root()->removeFinished();
-    events()->dispatchAll();
+    Core::instance()->getEventManager()->dispatchAll();
 
     EXPECT_EQ(log, (Log{"stop:grandchild", "stop:child", "stop:second child", "stop:finished",
                         "gone:grandchild", "gone:child", "gone:second child", "gone:finished"}));

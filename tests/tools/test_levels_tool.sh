@@ -105,9 +105,9 @@ expect 0 check strange.txt -- "missing pictures: ./000" " ./graphics/loop.png"
 # --- curve and solve --------------------------------------------------------------------------------
 expect 1 curve solved.txt failing.txt -- "BREAK: failing.txt: its solution does not win"
 expect 2 curve solved.txt missing.txt
-expect 1 curve "$data"/levels/level{4,5,6,1}.txt -- "level4.txt     10    16       1      20/20" \
-    "level5.txt     10    10       1      18/20" "level6.txt     11     7       1      20/20" \
-    "level1.txt: won by 29 single hearts after 18 for the level before, a rise of more than 2"
+expect 1 curve "$data"/levels/level{9,10,11,1}.txt -- "level9.txt       5     7       1      18/20" \
+    "level10.txt      6     4       1      17/20" "level11.txt      4     5       1      19/20" \
+    "level11.txt: one of the first 3 levels, won by 9 single hearts" "level1.txt: won by 29 single hearts after 9"
 printf '%s\n' "$easy" >open.txt
 expect 0 solve open.txt --trials 300 --seed 3 -- "reaches 70"
 line=$out
