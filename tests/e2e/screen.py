@@ -89,8 +89,13 @@ def problems(picture, check):
 
 def screenshot(window, scale):
     """The window's picture at 800x600: an enlarged window must show each pixel as a square of one colour."""
-    shot = subprocess.run(["import", "-window", window, "png:-"], capture_output=True, check=True).stdout
-    blocks = np.asarray(Image.open(io.BytesIO(shot)).convert("RGB")).reshape(600, scale, 800, scale, 3)
+    shot = subprocess.run(["import", "-window", window, "png:-"], capture_output=True)
+    if shot.returncode != 0:
+        return None  # not viewable yet: still being mapped
+    whole = np.asarray(Image.open(io.BytesIO(shot.stdout)).convert("RGB"))
+    if whole.shape != (600 * scale, 800 * scale, 3):
+        return None  # caught while the window manager maps or resizes it
+    blocks = whole.reshape(600, scale, 800, scale, 3)
     corner = blocks[:, :1, :, :1, :]
     if not (blocks == corner).all():
         sys.exit(f"{(blocks != corner).any(axis=(1, 3, 4)).sum()} blocks of {scale}x{scale} are not of one colour")
@@ -101,6 +106,11 @@ def see(window, scale, path, seconds, *checks):
     deadline = time.monotonic() + float(seconds)
     while True:
         picture = screenshot(window, int(scale))
+        if picture is None:
+            if time.monotonic() > deadline:
+                sys.exit(f"the window is not {800 * int(scale)}x{600 * int(scale)}")
+            time.sleep(0.1)
+            continue
         found = [problem for check in checks for problem in problems(picture, check)]
         if not found or time.monotonic() > deadline:
             Image.fromarray(picture.astype(np.uint8)).save(path)

@@ -1,5 +1,6 @@
 #include "engine/EventManager.h"
 #include "engine/EventType.h"
+#include "support/ManualClock.h"
 #include "support/Recorder.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +34,16 @@ protected:
 };
 } // namespace
 
-TEST_F(EventDelivery, IsFirstInFirstOutAndInRegistrationOrderAndHandlersPostBehindTheQueue)
+TEST_F(EventDelivery, IsFirstInFirstOutAndInRegistrationOrderAndHandlersPostBehindTheQueueStamped)
 {
+    ManualClock clock(1000);
     Handle<Recorder> b = listen("b", {Tick});
     Handle<Recorder> a = listen("a", {Tick, KeyUp, MouseUp, ButtonClicked});
     a->onEvent(
         [&](Event& event)
         {
             EXPECT_FALSE(event.getTarget()) << "posting clears any target";
+            EXPECT_EQ(event.time, event.type == ButtonClicked ? 1007u : 1000u) << "the tick count at posting";
             if (event.type == MouseUp)
                 post(ButtonClicked);
         });
@@ -51,6 +54,7 @@ TEST_F(EventDelivery, IsFirstInFirstOutAndInRegistrationOrderAndHandlersPostBehi
     post(KeyDown);
     post(Tick);
     post(KeyUp);
+    clock.advance(7);
     events->dispatchAll();
 
     // Nobody listens for KeyDown: it is simply dropped.

@@ -58,6 +58,7 @@ TEST(InputQueue, TranslatesEachKindInPictureCoordinatesRoundedDownAndMergesOnlyM
     EXPECT_EQ(drain(queue), (std::vector<std::string>{"0:27,65,1", "1:27", "2:0,0,1", "4:400,101",
                                                       "3:799,599,3", "4:3,3"}));
     EXPECT_TRUE(queue.isQuitRequested());
+    EXPECT_TRUE(queue.takeExposed()) << "the window was shown again";
 }
 
 TEST(InputQueue, NotesWhatConcernsTheWindowAndMapsAnyPlacementOntoThePicture)

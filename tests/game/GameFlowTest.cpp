@@ -7,6 +7,7 @@
 #include "engine/ProcessManager.h"
 #include "engine/StringConversion.h"
 #include "game/ButtonId.h"
+#include "game/GeneratorSigns.h"
 #include "game/ProcessCongratulations.h"
 #include "game/ProcessCountdown.h"
 #include "game/ProcessGame.h"
@@ -505,4 +506,21 @@ TEST_F(GameFlow, TheLevelScreenOpensTheLevelsReachedKeepsTheirRecordsAndNeverMov
     key(KeyDown, SDLK_m);
     EXPECT_FALSE(Core::instance()->getSoundHandler()->isMuted());
     EXPECT_TRUE(onScreen("LUMORA")) << "the menu after BACK";
+}
+
+TEST_F(GameFlow, TheSignsGoWhenPlayBeginsAndAGoalInTheFrameEscapeIsReleasedIsNotSaved)
+{
+    reachMenu();
+    clickButton(NewGame);
+    EXPECT_EQ(widgets<GeneratorSigns>().size(), 1u);
+    reachPlay();
+    EXPECT_TRUE(widgets<GeneratorSigns>().empty());
+    Event escape(KeyUp);
+    escape.addParameter(intToString(SDLK_ESCAPE));
+    Event goal(LevelGoalReached);
+    Core::instance()->getEventManager()->post(escape);
+    Core::instance()->getEventManager()->post(goal);
+    frame();
+    EXPECT_TRUE(showing<ProcessMenu>());
+    EXPECT_EQ(saveFile(), "");
 }

@@ -57,7 +57,8 @@ TEST_F(TextureManagerTest, ANameIsDecodedOnceAndAMissingFileIsCachedEmptyUntilRe
     EXPECT_FALSE(glIsTexture(missingId)) << "the released record freed its texture";
     EXPECT_EQ(16, textures->getTexture(late)->width) << "and the file is read again";
 
-    // The 54 bytes of a picture header claiming 20000 by 20000 pixels, and a real picture a pixel too wide.
+    // The 54 bytes of a picture header claiming 20000 by 20000 pixels, and a real picture a pixel too wide;
+    // one at the limit loads.
     const std::string claim = folder.file("claim.bmp");
     std::ofstream(claim, std::ios::binary)
         .write("BM\x36\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x20\x4e\0\0\x20\x4e\0\0\x01\0\x18\0"
@@ -67,6 +68,8 @@ TEST_F(TextureManagerTest, ANameIsDecodedOnceAndAMissingFileIsCachedEmptyUntilRe
         writeHalves("too-wide.png", TextureManager::largestPictureSide + 1, 1, 24, red, red);
     for (const std::string& path : {claim, tooWide})
         EXPECT_EQ(0, textures->getTexture(path)->width) << path;
+    const int widest = TextureManager::largestPictureSide;
+    EXPECT_EQ(widest, textures->getTexture(writeHalves("widest.png", widest, 1, 24, red, red))->width);
 }
 
 TEST_F(TextureManagerTest, EveryKindOfPictureDrawsInItsColoursWithAlphaFromThirtyTwoBitsOnly)

@@ -2,6 +2,7 @@
 #include "platform/RegularFile.h"
 #include "support/TempFolder.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,13 +10,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TEST(FullscreenQuestion, APresetAnswerIsTakenWithoutAsking)
+TEST(FullscreenQuestion, APresetAnswerIsTakenWithoutAskingAndAQuestionClosedUnansweredMeansAWindow)
 {
-    for (const auto& [preset, fullscreen] : {std::pair{"yes", true}, {"no", false}})
+    // Ctrl+C closes the question the way Escape or the window's close button does.
+    SDL_Init(SDL_INIT_VIDEO);
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    for (const auto& [preset, fullscreen] :
+         {std::pair{"yes", true}, {"no", false}, {"y", false}, {"", false}})
     {
         setenv(platform::fullscreenAnswerVariable, preset, 1);
         EXPECT_EQ(platform::askFullscreen(), fullscreen) << preset;
     }
+    SDL_Quit();
 }
 
 TEST(RegularFile, OnlyRegularFilesAndLinksToThemAreOpenedAndNothingBlocks)

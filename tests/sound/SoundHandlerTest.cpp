@@ -94,3 +94,11 @@ TEST_F(SoundHandlerTest, FilesThatCannotPlayPlayNothingAndAreTriedAgainNextTime)
     EXPECT_EQ(Mix_Playing(-1), 1);
     EXPECT_NE(Mix_GetMusicHookData(), nullptr);
 }
+
+TEST(AudioDevice, ADriverThatCannotOpenGivesWayToTheSilentOneAndStaysTheOneNamed)
+{
+    setenv(AudioDevice::driverVariable, "no-such-driver", 1);
+    EXPECT_TRUE(AudioDevice().isOpen());
+    EXPECT_STREQ(std::getenv(AudioDevice::driverVariable), "no-such-driver");
+    setenv(AudioDevice::driverVariable, AudioDevice::silentDriver, 1);
+}

@@ -7,28 +7,45 @@
 
 #include <SDL_opengl.h>
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <memory>
+#include <algorithm>
+#include <functional>
 #include <typeinfo>
+#include <utility>
 
 namespace
 {
-constexpr std::size_t bytesPerPixel = 3;
+using Layer = std::pair<std::string, std::function<void()>>;
 
-std::string typeName(const std::type_info& type)
+// The world's layers and the interface's widgets, in the main loop's order of drawing.
+std::vector<Layer> layers()
 {
-    int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> readable(
-        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
-    return status == 0 ? readable.get() : type.name();
+    Handle<World> world = Core::instance()->getWorld();
+    std::vector<Layer> all = {{"the field's background", [world] { world->drawBackground(); }},
+                              {"the stars", [world] { world->drawStars(); }},
+                              {"the particles", [world] { world->drawParticles(); }},
+                              {"the bodies", [world] { world->drawBodies(); }}};
+    for (const Handle<Widget>& widget : Core::instance()->getInterface()->getWidgets())
+        all.emplace_back("widget " + std::to_string(all.size() - 4) + " (" + typeid(*widget).name() + ")",
+                         [widget] { widget->draw(); });
+    return all;
 }
 
-void clearFrame()
+std::vector<std::uint8_t> readFrame()
+{
+    std::vector<std::uint8_t> pixels(PlayField::width * PlayField::height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, PlayField::width, PlayField::height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// The picture of the layers drawn, in order, on a cleared frame.
+std::vector<std::uint8_t> drawn(const std::vector<Layer>& chosen)
 {
     glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
+    for (const Layer& layer : chosen)
+        layer.second();
+    return readFrame();
 }
 } // namespace
 
@@ -42,13 +59,22 @@ void SkippedFrameAudit::frameSkipped()
 {
     ++frames;
     ++skippedFrames;
-    clearFrame();
-    for (const Layer& layer : layers())
-        layer.draw();
-    const std::vector<std::uint8_t> now = readFrame();
-    if (now != shown)
-        faults.push_back("frame " + std::to_string(frames) + " was not drawn although " + nameOfChange(now) +
-                         " now draws differently from what is on screen");
+    const std::vector<Layer> all = layers();
+    const std::vector<std::uint8_t> now = drawn(all);
+    if (now == shown)
+        return;
+    // Named by the topmost layer that, drawn alone, lights a pixel where the pictures differ.
+    std::string changed = "no single layer";
+    for (auto layer = all.rbegin(); layer != all.rend() && changed == "no single layer"; ++layer)
+    {
+        const std::vector<std::uint8_t> alone = drawn({*layer});
+        for (std::size_t pixel = 0; pixel < alone.size() && changed == "no single layer"; pixel += 3)
+            if (alone[pixel] + alone[pixel + 1] + alone[pixel + 2] > 0 &&
+                !std::equal(&now[pixel], &now[pixel] + 3, &shown[pixel]))
+                changed = layer->first;
+    }
+    faults.push_back("frame " + std::to_string(frames) + " was not drawn although " + changed +
+                     " now draws differently from what is on screen");
 }
 
 const std::vector<std::string>& SkippedFrameAudit::getFaults() const
@@ -59,47 +85,4 @@ const std::vector<std::string>& SkippedFrameAudit::getFaults() const
 int SkippedFrameAudit::getSkippedFrames() const
 {
     return skippedFrames;
-}
-
-std::vector<SkippedFrameAudit::Layer> SkippedFrameAudit::layers()
-{
-    Handle<World> world = Core::instance()->getWorld();
-    std::vector<Layer> all = {{"the field's background", [world] { world->drawBackground(); }},
-                              {"the stars", [world] { world->drawStars(); }},
-                              {"the particles", [world] { world->drawParticles(); }},
-                              {"the bodies", [world] { world->drawBodies(); }}};
-    int index = 0;
-    for (const Handle<Widget>& widget : Core::instance()->getInterface()->getWidgets())
-        all.push_back(Layer{"widget " + std::to_string(index++) + " (" + typeName(typeid(*widget)) + ")",
-                            [widget] { widget->draw(); }});
-    return all;
-}
-
-std::vector<std::uint8_t> SkippedFrameAudit::readFrame()
-{
-    std::vector<std::uint8_t> pixels(PlayField::width * PlayField::height * bytesPerPixel);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, PlayField::width, PlayField::height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
-// The topmost layer that, drawn alone, lights a pixel where the frames differ.
-std::string SkippedFrameAudit::nameOfChange(const std::vector<std::uint8_t>& now) const
-{
-    const std::vector<Layer> all = layers();
-    for (auto layer = all.rbegin(); layer != all.rend(); ++layer)
-    {
-        clearFrame();
-        layer->draw();
-        const std::vector<std::uint8_t> alone = readFrame();
-        for (std::size_t pixel = 0; pixel < alone.size(); pixel += bytesPerPixel)
-        {
-            const bool changed = now[pixel] != shown[pixel] || now[pixel + 1] != shown[pixel + 1] ||
-                                 now[pixel + 2] != shown[pixel + 2];
-            const bool lit = alone[pixel] != 0 || alone[pixel + 1] != 0 || alone[pixel + 2] != 0;
-            if (changed && lit)
-                return layer->name;
-        }
-    }
-    return "no single layer";
 }

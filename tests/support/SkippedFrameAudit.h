@@ -3,7 +3,6 @@
 #include "engine/FrameAudit.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,17 +22,6 @@ public:
     int getSkippedFrames() const;
 
 private:
-    struct Layer
-    {
-        std::string name;
-        std::function<void()> draw;
-    };
-
-    // The world's layers and the interface's widgets, in the main loop's order of drawing.
-    static std::vector<Layer> layers();
-    static std::vector<std::uint8_t> readFrame();
-    std::string nameOfChange(const std::vector<std::uint8_t>& now) const;
-
     std::vector<std::uint8_t> shown;
     std::vector<std::string> faults;
     int frames = 0;

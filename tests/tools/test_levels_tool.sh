@@ -104,7 +104,7 @@ expect 0 check captioned.txt -- "title: FIRST LIGHT" "hint: DONT PLACE 2 HEARTS 
     "warning: the HINT loses characters the font cannot draw: '-"
 [[ "$out" == *"no TITLE"* || "$out" == *"no HINT"* || "$out" == *"TITLE loses"* ]] && fail "captioned.txt: $out"
 printf '%s\n//REMARKS\nTITLE Long\nHINT %s\n' "$easy" "$(printf 'WORD %.0s' $(seq 100))" >long.txt
-expect 0 check long.txt -- "warning: the HINT takes 10 lines of 57 characters, only 7 are shown"
+expect 0 check long.txt -- "warning: the HINT takes 10 lines of 57 characters, only 7 are shown" "$(printf 'WORD %.0s' {1..10})WORD"
 # Every file is checked; the worst verdict sets the status.
 expect 1 check solved.txt failing.txt -- "solved.txt" "failing.txt"
 expect 2 check solved.txt missing.txt failing.txt -- "failing.txt" "cannot read the level file missing.txt"

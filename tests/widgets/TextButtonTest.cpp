@@ -94,4 +94,6 @@ TEST_F(TextButtonTest, OnlyAPressAndAReleaseOverTheCaptionThroughoutClick)
         EXPECT_EQ(entry.caption, window.pixel(370, 260));
         EXPECT_EQ(4 * 18 * 40, countPixels(entry.caption));
     }
+    Core::instance()->getInterface()->removeWidget(button);
+    EXPECT_EQ(button->getRefCount(), 1) << "taken off the screen, yet still listening";
 }

@@ -94,6 +94,8 @@ TEST_F(LevelLoading, KeywordsAreCaseSensitiveWholeTokensThatStartRecordsAmongSki
     ASSERT_EQ(world.getGenerators().size(), 1u);
     EXPECT_EQ(generator(0).remaining, 10);
     EXPECT_FALSE(report.isCutShort());
+    load("GRAVBODY 1 2 3 4 a.png 5 GENERATOR 1 2 3 4 5 GENERATOR 6 7");
+    EXPECT_EQ(report.cutShortRecord + std::to_string(report.cutShortRecordNumber), "GENERATOR2");
 
     // Remarks end the reading only as a whole token.
     load("GENERATOR 1 1 0 0 1 //REMARKS: //remarks GENERATOR 2 2 0 0 2\n"
@@ -144,16 +146,23 @@ TEST_F(LevelLoading, NumbersAreReadWithDecimalPointsAndOutOfRangeOrNonNumbersAre
 
 TEST_F(LevelLoading, TheCaptionIsTheRemarksFirstTitleAndHintAsTheFontDrawsThem)
 {
-    load("GENERATOR 1 2 3 4 5 TITLE Outside\n//REMARKS\nA TITLE in prose\n"
+    load("GENERATOR 1 2 3 4 5 TITLE Outside\n//REMARKS\nA TITLE in prose\nTITLE \t\n"
          "  TITLE\tFirst  light \nHINT It's a left-click, (\xC3\xA9) ok?\nTITLE Second\nHINT Second\n");
     const LevelCaption caption = LevelCaption::findIn(report.remarks);
     EXPECT_EQ(caption.getTitle(), "First  light");
     EXPECT_EQ(LevelCaption::drawable(caption.getTitle()), "FIRST LIGHT");
-    EXPECT_EQ(LevelCaption::drawable(caption.getHint()), "ITS A LEFTCLICK, OK?");
-    EXPECT_EQ(LevelCaption::lostCharacters(caption.getHint()), "'-(\xC3\xA9)");
+    // Upper-cased, blanks single and inside, and whatever the font lacks dropped, each once in the report.
+    const std::string texts[][3] = {{caption.getHint(), "ITS A LEFTCLICK, OK?", "'-(\xC3\xA9)"},
+                                    {std::string("- zz\t\0z -?-", 11), "ZZ Z ?", std::string("-\0", 2)}};
+    for (const auto& [text, drawable, lost] : texts)
+    {
+        EXPECT_EQ(LevelCaption::drawable(text), drawable);
+        EXPECT_EQ(LevelCaption::lostCharacters(text), lost);
+    }
     EXPECT_EQ(LevelCaption::wrap("AAA BBB CCCCCCCCC D", 7),
               (std::vector<std::string>{"AAA BBB", "CCCCCCC", "CC D"}));
-    EXPECT_EQ(LevelCaption::wrap("AAA BBBB", 7), (std::vector<std::string>{"AAA", "BBBB"}));
+    EXPECT_EQ(LevelCaption::wrap("AAA BBBB CCCCCCC", 7, 2), (std::vector<std::string>{"AAA", "BBBB"}));
+    EXPECT_EQ(LevelCaption::wrap("CCCCCCC", 7), std::vector<std::string>{"CCCCCCC"});
 }
 
 // Cutting a line at a time from the front of a word took minutes for a hint of megabytes without a blank.

@@ -1,12 +1,16 @@
 #include "engine/Core.h"
+#include "graphics/PictureLook.h"
 #include "support/ManualClock.h"
 #include "support/Scene.h"
 #include "world/World.h"
 
+#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -76,4 +80,46 @@ TEST_F(WorldDrawing, ParticlesAreTranslucentTenUnitHeartsAndABodyIsTurnedClockwi
     EXPECT_TRUE(near(window.pixel(440, 300), blue));
     EXPECT_TRUE(near(window.pixel(400, 330), red));
     EXPECT_TRUE(near(window.pixel(400, 270), green));
+}
+
+// The background is filtered from its picture once; later frames put that picture back, pixel for pixel.
+TEST_F(WorldDrawing, TheBackgroundOfLaterFramesIsTheFirstOnesExactly)
+{
+    writePicture("graphics/bg.png", 8, 8,
+                 [](int x, int y) {
+                     return Rgba{std::uint8_t(x * 32), std::uint8_t(y * 32), 200, 255};
+                 });
+    std::vector<std::uint8_t> frames[2];
+    for (std::vector<std::uint8_t>& frame : frames)
+    {
+        window.clear();
+        world->drawBackground();
+        frame = window.frame();
+    }
+    EXPECT_TRUE(frames[0] == frames[1]);
+}
+
+// Frames that differ differ in their looks, or the main loop would leave the older one on screen: stars
+// blink, the body turns, and the stars of size 0 take another point size in force.
+TEST_F(WorldDrawing, WhatTheFieldIsDrawnWithIsInItsLook)
+{
+    load("GRAVBODY 400 300 50 0 ./graphics/turned.png 90\n");
+    std::vector<std::pair<PictureLook, std::vector<std::uint8_t>>> frames(11);
+    for (std::size_t frame = 0; frame < frames.size(); ++frame)
+    {
+        if (frame < 9)
+            world->blinkStars();
+        if (frame == 9)
+            world->step();
+        if (frame == 10)
+            glPointSize(5);
+        world->appendLook(frames[frame].first);
+        window.clear();
+        world->drawBlinked();
+        frames[frame].second = window.frame();
+        for (std::size_t before = 0; before < frame; ++before)
+            EXPECT_TRUE(frames[before].second == frames[frame].second ||
+                        frames[before].first != frames[frame].first)
+                << "frames " << before << " and " << frame << " look alike";
+    }
 }

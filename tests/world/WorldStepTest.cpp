@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace
 {
@@ -180,4 +181,35 @@ TEST_F(WorldStep, APauseOfAnyLengthChangesNothingOfWhatFollows)
     ASSERT_NE(world.getCapturedCount(), 0);
     for (const auto& [step, milliseconds] : {std::pair{0, 1u}, {27, 37u}, {43, 5000u}, {151, 0xFFFFFF00u}})
         EXPECT_EQ(play(step, milliseconds), unpaused) << milliseconds << " ms at step " << step;
+}
+
+TEST_F(WorldStep, TheFlowIsOverOnlyWhenNoParticleStillFliesAndALevelShortOfTheGoalIsLostAtOnce)
+{
+    // A stream into a planet, and a generator whose count was never positive.
+    for (const int particles : {LevelRules::goal, 1})
+    {
+        load("GENERATOR 100 300 10 0 " + std::to_string(particles) +
+             "\nGENERATOR 0 0 0 0 -4\nGRAVBODY 400 300 40 0 ./graphics/planet.png 0\n");
+        for (int step = 0; step < 120; ++step)
+        {
+            stepAfter(World::emissionIntervalMs + 1);
+            const bool over = world.getGenerators()[0].remaining == 0 && flowSize() == 0;
+            ASSERT_EQ(world.isFlowOver(), over) << particles << " particles, step " << step;
+            ASSERT_EQ(LevelRules::isLost(world), particles < LevelRules::goal) << step;
+        }
+        EXPECT_TRUE(world.isFlowOver());
+        EXPECT_EQ(world.getCapturedCount(), particles);
+    }
+}
+
+TEST(LevelRules, AHeartGoesOnTheFieldAboveTheBar)
+{
+    const int lowest = LevelRules::lowestHeartY;
+    for (const auto& [x, y, placeable] : {std::tuple{0, lowest, true},
+                                          {799, 600, true},
+                                          {-1, 300, false},
+                                          {800, 300, false},
+                                          {400, lowest - 1, false},
+                                          {400, 601, false}})
+        EXPECT_EQ(LevelRules::isPlaceable(x, y), placeable) << x << "," << y;
 }
