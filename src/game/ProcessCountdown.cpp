@@ -86,12 +86,17 @@ std::string ProcessCountdown::text() const
     return CaptionLayout::countdownText(heading, secondsLeft);
 }
 
+void ProcessCountdown::addCaptionLines(TextCard& card, const LevelCaption& shown, float width)
+{
+    for (const std::string& line : CaptionLayout::titleLines(shown, width))
+        card.addLine(line, CaptionLayout::titleScale, ScreenLayout::captionTitleColour);
+    for (const std::string& line : CaptionLayout::hintLines(shown, width))
+        card.addLine(line, CaptionLayout::hintScale, ScreenLayout::captionHintColour);
+}
+
 void ProcessCountdown::showCaption(const CaptionLayout::Placement& placement)
 {
-    for (const std::string& line : CaptionLayout::titleLines(levelCaption, placement.captionWidth))
-        caption.addLine(line, CaptionLayout::titleScale, ScreenLayout::captionTitleColour);
-    for (const std::string& line : CaptionLayout::hintLines(levelCaption, placement.captionWidth))
-        caption.addLine(line, CaptionLayout::hintScale, ScreenLayout::captionHintColour);
+    addCaptionLines(caption, levelCaption, placement.captionWidth);
     caption.show(placement.captionTop, placement.captionCentre);
 }
 

@@ -36,6 +36,10 @@ public:
     void pause() override;
     void resume() override;
 
+    // Fills the card with the caption's lines as the countdown shows them at the placement's width: the
+    // editor previews the caption with it.
+    static void addCaptionLines(TextCard& card, const LevelCaption& caption, float width);
+
 private:
     std::string text() const;
     void showCaption(const CaptionLayout::Placement& placement);

@@ -82,7 +82,7 @@ void ProcessLevels::handleEvent(Event& event)
             chosen = std::clamp(turned * tilesPerPage + 1, 1, reached);
             showPage(turned);
         }
-        else if (id == Back || id > firstLevelTile)
+        else if (id == Back || id == MyLevels || id > firstLevelTile)
             finished = true;
     }
 }
@@ -133,6 +133,8 @@ void ProcessLevels::showPage(int shown)
                     Layout::pageButtonsTop, 0),
             Layout::pageButtonScale, Layout::pageButtonScale));
     }
+    interface->addWidget(new TextButton(MyLevels, "MY LEVELS", Layout::myLevelsButtonTopLeft,
+                                        Layout::backButtonScale, Layout::backButtonScale));
     interface->addWidget(new TextButton(Back, "BACK", Layout::backButtonTopLeft, Layout::backButtonScale,
                                         Layout::backButtonScale));
 }

@@ -11,8 +11,8 @@ class TileButton;
 // levels up to the one the save has reached can be played; later ones are shown locked; a won level is
 // marked with the fewest hearts it was won with. A click on a tile, or Enter or Space on the one the arrow
 // keys have chosen, ends the screen, and ProcessMain starts that level; PREVIOUS and NEXT, or Page Up and
-// Page Down, turn the pages; BACK or Escape ends the screen for the menu. Like the menu, it leaves its
-// widgets for the next screen to clear.
+// Page Down, turn the pages; BACK or Escape ends the screen for the menu, MY LEVELS for the player's own
+// levels. Like the menu, it leaves its widgets for the next screen to clear.
 class ProcessLevels : public Process
 {
 public:

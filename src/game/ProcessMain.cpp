@@ -11,6 +11,7 @@
 #include "game/ProcessIntro.h"
 #include "game/ProcessLevels.h"
 #include "game/ProcessMenu.h"
+#include "game/ProcessMyLevels.h"
 #include "game/ProcessOptions.h"
 #include "game/SaveFile.h"
 #include "sound/SoundHandler.h"
@@ -94,8 +95,10 @@ void ProcessMain::buttonClicked(int id)
     }
     else if (id == Back)
         showMenu();
-    else if (id == Levels)
+    else if (id == Levels || id == LeaveMyLevels)
         addChild(new ProcessLevels());
+    else if (id == MyLevels)
+        addChild(new ProcessMyLevels());
     else if (id == Options)
         addChild(new ProcessOptions());
     else if (id > firstLevelTile)

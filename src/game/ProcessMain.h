@@ -11,11 +11,11 @@ class ProcessIntro;
 class ProcessMenu;
 
 // The root of the game flow, the one child of the ProcessManager for the whole run. It creates the
-// top-level screens (intro, menu, instructions, levels, options, game) in answer to their ProcessStopped
-// notices and to button clicks, reads the save file on CONTINUE and ends the program on QUIT. The screens
-// are its children; the fields keep the latest of each kind so their notices can be recognised. It sets
-// the volumes the player chose and mutes or unmutes every sound on M, on every screen, unless
-// M is being typed into a text field.
+// top-level screens (intro, menu, instructions, levels, the player's own levels, options, game) in answer to
+// their ProcessStopped notices and to button clicks, reads the save file on CONTINUE and ends the program on
+// QUIT. The screens are its children; the fields keep the latest of each kind so their notices can be
+// recognised. It sets the volumes the player chose and mutes or unmutes every sound on M, on every screen,
+// unless M is being typed into a text field.
 class ProcessMain : public Process
 {
 public:

@@ -63,6 +63,64 @@ public:
     static constexpr float pageButtonsTop = 150;
     static constexpr float pageButtonScale = 0.8f;
 
+    // The level screen's way to the player's own levels, at the lower left as BACK is at the lower right.
+    static constexpr Vector3 myLevelsButtonTopLeft{30, 50, 0};
+
+    // The player's levels: rows across the field under the level screen's title, a page at a time, then the
+    // page's buttons, the buttons acting on the chosen row, the copying of a game level, and a line of
+    // messages beside BACK.
+    static constexpr int ownRowsPerPage = 6;
+    static constexpr float ownRowLeft = 30;
+    static constexpr float ownRowRight = 770;
+    static constexpr float ownRowHeight = 50;
+    static constexpr float ownRowGap = 6;
+    static constexpr float firstOwnRowTop = 540;
+    static constexpr float ownNameScale = 0.6f;
+    static constexpr float ownStatusScale = 0.5f;
+    static constexpr Vector3 problemColour{1.0f, 0.45f, 0.35f};
+    static constexpr float ownPagesTop = 200;
+    static constexpr float ownActionsTop = 155;
+    static constexpr float ownActionScale = 1;
+    static constexpr float ownActionLefts[] = {30, 140, 250, 420};
+    static constexpr float copyTop = 105;
+    static constexpr float copyScale = 0.8f;
+    static constexpr float copyLessLeft = 330;
+    static constexpr float copyMoreLeft = 430;
+    static constexpr Vector3 messageTopLeft{30, 45, 0};
+    static constexpr float messageScale = 0.6f;
+
+    // The editor: its bar across the bottom of the field where the game's bar stands, with a tile a thing to
+    // add, its buttons, and a status line below them; the chosen thing's properties in a panel at the top
+    // right; the caption's fields above the bar while the text is edited.
+    static constexpr float addTileSize = 54;
+    static constexpr float firstAddTileLeft = 8;
+    static constexpr float addTileBottom = 12;
+    static constexpr float addTileGap = 4;
+    static constexpr float editorButtonsLeft = 310;
+    static constexpr float editorButtonsTop = 68;
+    static constexpr float editorButtonScale = 0.7f;
+    static constexpr float editorButtonGap = 14;
+    static constexpr Vector3 statusTopLeft{310, 30, 0};
+    static constexpr float statusScale = 0.45f;
+    static constexpr float panelLeft = 470;
+    static constexpr float panelRight = 792;
+    static constexpr float panelTop = 592;
+    static constexpr float panelRowHeight = 26;
+    static constexpr float panelScale = 0.55f;
+    static constexpr float panelValueLeft = 590;
+    static constexpr float panelLessLeft = 690;
+    static constexpr float panelMoreLeft = 745;
+    static constexpr float textFieldLeft = 20;
+    static constexpr float textFieldRight = 780;
+    static constexpr float titleFieldTop = 160;
+    static constexpr float textFieldHeight = 34;
+    static constexpr float textFieldGap = 6;
+    static constexpr float textFieldScale = 0.6f;
+    static constexpr float verdictTop = 420;
+    static constexpr float verdictScale = 0.8f;
+    static constexpr float verdictDetailScale = 0.55f;
+    static constexpr Vector3 proofMeterTopLeft{300, 330, 0};
+
     // The options screen: a title, then a row a setting, its name on the left and its buttons on the right.
     static constexpr float optionsTitleTop = 520;
     static constexpr float optionsFirstRowTop = 420;

@@ -78,23 +78,29 @@ press_key() { xdotool key --window "$WINDOW" "$1"; }
 # Waits up to SECONDS for every CHECK to hold on the window's picture (see screen.py), kept in SHOT.
 see() { "$PYTHON" "$E2E_DIR/screen.py" see "$WINDOW" "$SCALE" "$SHOT" "$@" >&2 || fail "not seen in $1 s: ${*:2}"; }
 
-# From the menu, plays level 1 with the SOLUTION line of LEVEL_FILE's remarks, one heart a second from the
-# start of play, and waits for SAVE (a path) to say 2, as it does two seconds after "LEVEL COMPLETE!!".
-win_level_1() { # LEVEL_FILE SAVE
-    local hearts i button started wait_ns
+# Places the hearts of the SOLUTION line of LEVEL_FILE's remarks, one a second from STARTED (the start of
+# play, in nanoseconds since the epoch), as the level tool plays them.
+place_solution() { # LEVEL_FILE STARTED
+    local hearts i button started=$2 wait_ns
     read -r -a hearts <<<"$(sed -n '/^\/\/REMARKS/,$ s/^[[:space:]]*SOLUTION[[:space:]]\+//p' "$1")"
     [ ${#hearts[@]} -ge 3 ] && [ $((${#hearts[@]} % 3)) -eq 0 ] || fail "$1 records no SOLUTION"
-    see 8 "NEW GAME"
-    click_at 400 380
-    # Play begins three seconds after the click, whatever the screenshots below take on a busy machine.
-    started=$(($(date +%s%N) + 3050000000))
-    see 10 "RESTART LEVEL"
     for ((i = 0; i < ${#hearts[@]}; i += 3)); do
         case ${hearts[i]} in light) button=1 ;; dark) button=3 ;; *) fail "the solution names a heart ${hearts[i]}" ;; esac
         wait_ns=$((started + (i / 3 + 1) * 1000000000 - $(date +%s%N)))
         [ "$wait_ns" -gt 0 ] && sleep "$(awk "BEGIN { print $wait_ns / 1e9 }")"
         click_at "${hearts[i + 1]}" "${hearts[i + 2]}" "$button"
     done
+}
+
+# From the menu, plays level 1 with its solution and waits for SAVE (a path) to say 2, as it does two seconds
+# after "LEVEL COMPLETE!!".
+win_level_1() { # LEVEL_FILE SAVE
+    see 8 "NEW GAME"
+    click_at 400 380
+    # Play begins three seconds after the click, whatever the screenshots below take on a busy machine.
+    local started=$(($(date +%s%N) + 3050000000))
+    see 10 "RESTART LEVEL"
+    place_solution "$1" "$started"
     for _ in $(seq 600); do [ -s "$2" ] && break; sleep 0.2; done
     [ ! -L "$2" ] && [ "$(cat "$2" 2>/dev/null)" = "2" ] || fail "level 1 was not won: $2 does not say 2"
 }
