@@ -46,6 +46,9 @@ const int listenedTypes[] = {ButtonClicked, MouseDown, MouseMove, MouseUp,
 // tile.
 constexpr float tileSignInset = 14;
 constexpr float tilePictureShare = 0.8f;
+// The level's problems stand in the field's upper left corner, each on two lines at most.
+constexpr float problemsLeft = 8;
+constexpr std::size_t linesAProblem = 2;
 
 float textWidth(const std::string& text, float scale)
 {
@@ -169,7 +172,7 @@ void ProcessEditor::handleEvent(Event& event)
                    stringToInt(event.getParameter(2)));
     else if (event.type == KeyUp && stringToInt(event.getParameter(0)) == SDLK_ESCAPE)
     {
-        if (adding || TextField::isAnyFocused())
+        if (adding || fieldWithKeys != 0)
         {
             adding.reset();
             focusField(0);
@@ -281,7 +284,7 @@ void ProcessEditor::mouseMoved(float x, float y)
 
 void ProcessEditor::keyPressed(int key, int character, int modifiers)
 {
-    if (TextField::isAnyFocused())
+    if (fieldWithKeys != 0)
         typed(key, character);
     else if (key == SDLK_DELETE || key == SDLK_BACKSPACE)
         ButtonClick::post(DeleteChosen);
@@ -291,7 +294,7 @@ void ProcessEditor::keyPressed(int key, int character, int modifiers)
 
 void ProcessEditor::typed(int key, int character)
 {
-    TextField& field = titleField && titleField->isFocused() ? *titleField : *hintField;
+    TextField& field = fieldWithKeys == TitleField ? *titleField : *hintField;
     if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_TAB)
     {
         focusField(&field == titleField.get() ? HintField : 0);
@@ -356,6 +359,8 @@ void ProcessEditor::show()
         showTextMode();
     else
     {
+        titleField = nullptr;
+        hintField = nullptr;
         showProblems();
         showPanel();
     }
@@ -471,8 +476,6 @@ void ProcessEditor::showTextMode()
     captionPreview.show(placement.captionTop, placement.captionCentre);
     add(new Label(CaptionLayout::countdownText(heading, ProcessCountdown::firstSecond), Layout::overlayScale,
                   Layout::overlayScale, placement.countdownTopLeft, Layout::overlayColour));
-    const bool titleHadKeys = titleField && titleField->isFocused();
-    const bool hintHadKeys = hintField && hintField->isFocused();
     const float scale = Layout::textFieldScale;
     const float titleBottom = Layout::titleFieldTop - Layout::textFieldHeight;
     titleField = new TextField(TitleField, "TITLE", Layout::textFieldLeft, titleBottom,
@@ -482,8 +485,8 @@ void ProcessEditor::showTextMode()
                               Layout::textFieldRight, hintTop, scale, longestHint);
     titleField->setText(draft.title);
     hintField->setText(draft.hint);
-    titleField->setFocused(titleHadKeys);
-    hintField->setFocused(hintHadKeys);
+    titleField->setFocused(fieldWithKeys == TitleField);
+    hintField->setFocused(fieldWithKeys == HintField);
     add(titleField);
     add(hintField);
 }
@@ -518,11 +521,19 @@ void ProcessEditor::showProblems()
     for (std::string& problem : editing.getDraft().playProblems())
         problems.push_back(std::move(problem));
     const float scale = Layout::statusScale;
-    for (std::size_t index = 0; index < problems.size() && index < problemsShown; ++index)
-        add(new Label(
-            fitted(problems[index], Layout::panelLeft - 16, scale), scale, scale,
-            Vector3(8, Layout::panelTop - static_cast<float>(index) * Font::glyphHeightPixels * scale, 0),
-            Layout::problemColour));
+    const auto columns =
+        static_cast<std::size_t>((Layout::panelLeft - 2 * problemsLeft) / (Font::glyphWidthPixels * scale));
+    std::vector<std::string> lines;
+    for (const std::string& problem : problems)
+        for (const std::string& line :
+             LevelCaption::wrap(LevelCaption::drawable(problem), columns, linesAProblem))
+            lines.push_back(line);
+    for (std::size_t index = 0; index < lines.size() && index < problemLinesShown; ++index)
+        add(new Label(lines[index], scale, scale,
+                      Vector3(problemsLeft,
+                              Layout::panelTop - static_cast<float>(index) * Font::glyphHeightPixels * scale,
+                              0),
+                      Layout::problemColour));
 }
 
 void ProcessEditor::add(Handle<Widget> widget)
@@ -608,12 +619,9 @@ void ProcessEditor::proofEnded(const ProofResult& result)
 
 void ProcessEditor::focusField(int id)
 {
-    if (id != 0 && !TextField::isAnyFocused())
+    if (id != 0 && fieldWithKeys == 0)
         editing.remember();
-    if (titleField)
-        titleField->setFocused(id == TitleField);
-    if (hintField)
-        hintField->setFocused(id == HintField);
+    fieldWithKeys = id;
     show();
 }
 
@@ -626,6 +634,8 @@ void ProcessEditor::say(const std::string& text)
 std::string ProcessEditor::statusText() const
 {
     std::string status = name.empty() ? "NEW LEVEL" : name;
-    status += name.empty() || editing.isChanged() ? std::string(", ") + notSavedText : ", SAVED";
+    // A file the game reads otherwise than it is written is saved only once it is written as it reads.
+    const bool saved = !name.empty() && !editing.isChanged() && fileProblems.empty();
+    status += saved ? ", SAVED" : std::string(", ") + notSavedText;
     return message.empty() ? status : status + ": " + message;
 }

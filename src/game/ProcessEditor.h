@@ -34,8 +34,8 @@ public:
     // The longest title and hint the fields take, in characters.
     static constexpr std::size_t longestTitle = 60;
     static constexpr std::size_t longestHint = 160;
-    // How many of the level's problems the field's corner lists.
-    static constexpr std::size_t problemsShown = 6;
+    // How many lines of the level's problems the field's corner shows.
+    static constexpr std::size_t problemLinesShown = 8;
 
     // Edits the draft, saved under the name given, or under a free name at its first save when empty.
     ProcessEditor(LevelDraft draft, std::string name);
@@ -103,6 +103,9 @@ private:
     // The level as it was when the proof began: a solution is written only into that level.
     std::string provedText;
     std::optional<ProofResult> verdict;
+
+    // The id of the text field that has the keys, 0 for none.
+    int fieldWithKeys = 0;
 
     Handle<Process> game;
     Handle<TextField> titleField;

@@ -141,7 +141,11 @@ std::string TextField::shownText() const
 {
     const float room = right - padding - cursorWidth - textLeft();
     const auto columns = static_cast<std::size_t>(std::max(0.0f, room / (Font::glyphWidthPixels * scale)));
-    return text.size() <= columns ? text : text.substr(text.size() - columns);
+    std::string shown = text.size() <= columns ? text : text.substr(text.size() - columns);
+    // The font draws capitals only; the text keeps the case it was typed in.
+    for (char& character : shown)
+        character = static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
+    return shown;
 }
 
 float TextField::textLeft() const

@@ -10,8 +10,8 @@ start_display
 prepare_data
 level=$WORK/game/mylevels/level1.txt
 
-# Buttons of the editor's bar, left to right, and its tiles: the generator, then the planet.
-EDITOR_PLAY=(450 55) EDITOR_PROVE=(530 55) EDITOR_SAVE=(600 55) EDITOR_BACK=(665 55)
+# Buttons of the editor's bar, left to right.
+EDITOR_TEXT=(390 55) EDITOR_PLAY=(450 55) EDITOR_PROVE=(530 55) EDITOR_SAVE=(600 55) EDITOR_BACK=(665 55)
 drag() { # X0 Y0 X1 Y1
     move_to "$1" "$2" && sleep 0.2 && xdotool mousedown 1 && sleep 0.2
     move_to $((($1 + $3) / 2)) $((($2 + $4) / 2)) && sleep 0.2 && move_to "$3" "$4" && sleep 0.2
@@ -32,7 +32,7 @@ see 5 "MY LEVELS|302,592,1.2,magenta" "NEW LEVEL|420,155,1"
 click_at 470 140
 see 5 "UNDO|310,68,0.7" "PROVE|503,68,0.7"
 
-# A generator streaming right at y 300 and a planet in the stream.
+# A generator streaming right at y 300 and a planet in the stream, from the bar's first two tiles.
 click_at 35 39 && sleep 0.3 && click_at 150 300
 click_at 93 39 && sleep 0.3 && click_at 500 300
 see 5 "KIND|478,588,0.55" "PLANET|590,588,0.55,pink"
@@ -43,10 +43,24 @@ click_at 300 450
 drag 500 300 500 450
 prove "SOLVED WITH 1 HEART" 263
 cp "$SHOT" "$WORK/proved.png"
+
+# The caption typed in the player's case, shown in the font's capitals.
+click_at "${EDITOR_TEXT[@]}"
+xdotool type --window "$WINDOW" --delay 30 "Far away" && press_key Return
+xdotool type --window "$WINDOW" --delay 30 "Bend the stream up."
+see 5 "FAR AWAY|90,154,0.6" "BEND THE STREAM UP.|80,114,0.6"
+click_at "${EDITOR_TEXT[@]}"
+
+# Played from the editor and left, the level is back in the editor with the planet still chosen.
+click_at "${EDITOR_PLAY[@]}"
+see 10 "YOUR LEVEL STARTING IN|200,*,1.2,magenta"
+press_key Escape
+see 5 "UNDO|310,68,0.7" "KIND|478,588,0.55"
 click_at "${EDITOR_SAVE[@]}"
 for _ in $(seq 50); do [ -s "$level" ] && break; sleep 0.1; done
 grep -q '^GRAVBODY 500 450 ' "$level" || fail "the saved level has no planet at 500 450: $(cat "$level")"
 grep -qE '^SOLUTION (light|dark) [0-9]+ [0-9]+$' "$level" || fail "the saved level has no solution of one heart"
+grep -qx 'TITLE Far away' "$level" && grep -qx 'HINT Bend the stream up.' "$level" || fail "the caption was not saved"
 (cd "$WORK/game" && "$tool" check mylevels/level1.txt) >"$WORK/check.txt" 2>&1 || fail "the level tool finds fault with the saved level: $(cat "$WORK/check.txt")"
 
 # Found in MY LEVELS, played and won; the campaign's save is never written.
