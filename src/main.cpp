@@ -21,13 +21,14 @@ const char usage[] =
     "  LUMORA_SCALE=N            enlarges the window N times, 1 to 8 (as far as the desktop allows)\n"
     "\n"
     "Keys: P, Space or Pause pause a level; F11 or Alt+Enter switch full screen; M mutes;\n"
-    "Escape leaves a level.\n"
+    "Escape leaves a level. LEVELS, then MY LEVELS: your own levels and their editor.\n"
     "\n"
     "The game reads its pictures, sounds and levels from the folder it runs in; the installed game's\n"
     "launcher runs it in $XDG_DATA_HOME/lumora (by default ~/.local/share/lumora). There it keeps:\n"
     "  levels/save.txt       the level CONTINUE starts\n"
     "  levels/records.txt    the fewest hearts each level was won with\n"
-    "  levels/settings.txt   the volumes and the full-screen choice\n";
+    "  levels/settings.txt   the volumes and the full-screen choice\n"
+    "  mylevels/             the levels you made in the editor\n";
 } // namespace
 
 int main(int argc, char** argv)

@@ -4,6 +4,7 @@
 #   docs/screenshots/countdown.png  level 1 about to start: its title and hint, and its generator's sign
 #   docs/screenshots/play.png       a level in play, hearts placed and the flow bending into the planet
 #   docs/screenshots/levels.png     the level screen, a few levels won, the one reached, later ones locked
+#   docs/screenshots/editor.png     the editor on a copy of the level reached, its generator chosen
 # Usage: tools/screenshots.sh GAME [LEVEL KIND X Y [KIND X Y]...]
 # GAME is a built game binary; nothing is built here. The play picture shows LEVEL with the given hearts,
 # placed one a second the way a player clicks (KIND light or dark, X and Y in field units with y up), and
@@ -63,6 +64,22 @@ see 3 "LEVELS|335,592,1.2,magenta"
 move_to 790 590
 sleep 0.3
 see 0 && cp "$SHOT" "$out/levels.png"
+
+# The editor on a copy of the level reached (MY LEVELS, COPY GAME LEVEL, EDIT), its generator chosen.
+click_at 100 30
+see 3 "NEW LEVEL|420,155,1"
+click_at 60 95
+click_at 170 135
+see 3 "UNDO|310,68,0.7"
+read -r x y < <(awk '/^GENERATOR/ { print int($2), int($3); exit }' "$WORK/game/levels/level8.txt")
+click_at "$x" "$y"
+move_to 790 300
+sleep 0.3
+see 0 && cp "$SHOT" "$out/editor.png"
+press_key Escape
+see 3 "NEW LEVEL|420,155,1"
+press_key Escape
+see 3 "LEVELS|335,592,1.2,magenta"
 press_key Escape
 see 3 "NEW GAME"
 echo "$level" >"$WORK/game/levels/save.txt"
@@ -93,7 +110,7 @@ for _ in $(seq 100); do
     if "$PYTHON" -c "import sys; sys.exit(0 if float(sys.argv[1]) >= float(sys.argv[2]) else 1)" \
         "$(meter_filled)" "$meter_share"; then
         cp "$SHOT" "$out/play.png"
-        echo "wrote $out/menu.png, $out/levels.png, $out/countdown.png and $out/play.png"
+        echo "wrote $out/menu.png, $out/levels.png, $out/editor.png, $out/countdown.png and $out/play.png"
         exit 0
     fi
     sleep 0.1

@@ -19,7 +19,9 @@ constexpr std::size_t longestName = 255;
 constexpr mode_t folderMode = 0777;
 constexpr char pendingSuffix[] = ".new";
 constexpr char recordsKeyPrefix[] = "my/";
-constexpr char copySeparator = '-';
+// Between a copied level's own name and its number: the game's font draws a dot, so the copy shows by its
+// name.
+constexpr char copySeparator = '.';
 
 constexpr char digits[] = "0123456789";
 constexpr std::size_t suffixLength = sizeof PlayerLevels::levelSuffix - 1;

@@ -121,20 +121,20 @@ TEST_F(PlayerLevelsFolder, LevelsAreSavedUnderFreeNamesCopiedInAndRemovedInTheFo
     EXPECT_FALSE(fs::exists(folder.file("level.txt")));
 
     const std::string shipped = LUMORA_SOURCE_DIR "/data/levels/level3.txt";
-    EXPECT_EQ(PlayerLevels::copyIn(shipped), "level3-1.txt");
-    EXPECT_EQ(PlayerLevels::copyIn(shipped), "level3-2.txt");
-    EXPECT_EQ(folder.read("mylevels/level3-2.txt"), TempFolder().read(shipped))
+    EXPECT_EQ(PlayerLevels::copyIn(shipped), "level3.1.txt");
+    EXPECT_EQ(PlayerLevels::copyIn(shipped), "level3.2.txt");
+    EXPECT_EQ(folder.read("mylevels/level3.2.txt"), TempFolder().read(shipped))
         << "a copy is the file's bytes";
     EXPECT_EQ(PlayerLevels::copyIn(folder.path()), std::nullopt) << "a folder is no level";
 
     ASSERT_TRUE(PlayerLevels::writeTrial(draft));
     EXPECT_EQ(LevelDraft::read(PlayerLevels::trialFile).text(), draft.text());
-    EXPECT_TRUE(PlayerLevels::remove("level3-1.txt"));
-    EXPECT_FALSE(PlayerLevels::remove("level3-1.txt"));
+    EXPECT_TRUE(PlayerLevels::remove("level3.1.txt"));
+    EXPECT_FALSE(PlayerLevels::remove("level3.1.txt"));
     std::vector<std::string> names;
     for (const PlayerLevels::Entry& entry : PlayerLevels::list().levels)
         names.push_back(entry.name + " " + entry.title);
-    EXPECT_EQ(names, (std::vector<std::string>{"level1.txt Mine", "level3-2.txt The black hole"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"level1.txt Mine", "level3.2.txt The black hole"}));
 
     // A file where the folder should be: nothing can be saved, and nothing is listed.
     fs::remove_all(folder.file("mylevels"));
