@@ -15,6 +15,7 @@
 #include "game/ProcessCountdown.h"
 #include "game/ProcessGame.h"
 #include "game/ScreenLayout.h"
+#include "game/TextCard.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
 #include "graphics/PlayField.h"
@@ -49,19 +50,6 @@ constexpr float tilePictureShare = 0.8f;
 // The level's problems stand in the field's upper left corner, each on two lines at most.
 constexpr float problemsLeft = 8;
 constexpr std::size_t linesAProblem = 2;
-
-float textWidth(const std::string& text, float scale)
-{
-    return static_cast<float>(text.size()) * Font::glyphWidthPixels * scale;
-}
-
-// The drawable text cut to what fits the width at the scale.
-std::string fitted(const std::string& text, float width, float scale)
-{
-    const auto columns = static_cast<std::size_t>(width / (Font::glyphWidthPixels * scale));
-    const std::string drawn = LevelCaption::drawable(text);
-    return drawn.size() <= columns ? drawn : drawn.substr(0, columns);
-}
 
 std::string tenths(float value)
 {
@@ -321,7 +309,7 @@ void ProcessEditor::ticked()
         if (proofMeter)
             proofMeter->value = static_cast<float>(progress->fraction);
         if (proofPhase)
-            proofPhase->setText(fitted("PROVING: " + progress->phase, 400, Layout::messageScale));
+            proofPhase->setText(TextCard::fitted("PROVING: " + progress->phase, 400, Layout::messageScale));
     }
     else if (const auto* result = std::get_if<ProofResult>(&state))
         proofEnded(*result);
@@ -406,10 +394,11 @@ void ProcessEditor::showBar()
     {
         add(new TextButton(ids[button], texts[button], Vector3(left, Layout::editorButtonsTop, 0),
                            Layout::editorButtonScale, Layout::editorButtonScale));
-        left += textWidth(texts[button], Layout::editorButtonScale) + Layout::editorButtonGap;
+        left += TextCard::lineWidth(texts[button], Layout::editorButtonScale) + Layout::editorButtonGap;
     }
-    add(new Label(fitted(statusText(), PlayField::width - Layout::statusTopLeft.x, Layout::statusScale),
-                  Layout::statusScale, Layout::statusScale, Layout::statusTopLeft, Layout::white));
+    add(new Label(
+        TextCard::fitted(statusText(), PlayField::width - Layout::statusTopLeft.x, Layout::statusScale),
+        Layout::statusScale, Layout::statusScale, Layout::statusTopLeft, Layout::white));
 }
 
 void ProcessEditor::showPanel()
@@ -508,7 +497,7 @@ void ProcessEditor::showProof()
         for (std::size_t line = 0; line < lines.size(); ++line)
         {
             const float scale = line == 0 ? Layout::verdictScale : Layout::verdictDetailScale;
-            verdictCard.addLine(fitted(lines[line], CaptionLayout::shownWidth, scale), scale,
+            verdictCard.addLine(TextCard::fitted(lines[line], CaptionLayout::shownWidth, scale), scale,
                                 line == 0 ? Layout::magenta : Layout::white);
         }
         verdictCard.show(Layout::verdictTop);

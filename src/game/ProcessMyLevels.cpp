@@ -13,6 +13,7 @@
 #include "game/Records.h"
 #include "game/SaveFile.h"
 #include "game/ScreenLayout.h"
+#include "game/TextCard.h"
 #include "graphics/Font.h"
 #include "graphics/Interface.h"
 #include "graphics/PlayField.h"
@@ -31,23 +32,10 @@ namespace
 {
 using Layout = ScreenLayout;
 
-float textWidth(const std::string& text, float scale)
-{
-    return static_cast<float>(text.size()) * Font::glyphWidthPixels * scale;
-}
-
 Handle<Label> centredLabel(const std::string& text, float scale, float top, const Vector3& colour)
 {
-    return new Label(text, scale, scale, Vector3(Layout::fieldCentre.x - textWidth(text, scale) / 2, top, 0),
-                     colour);
-}
-
-// At most as many characters of the drawable text as fit the width at the scale.
-std::string fitted(const std::string& text, float width, float scale)
-{
-    const auto columns = static_cast<std::size_t>(width / (Font::glyphWidthPixels * scale));
-    const std::string drawn = LevelCaption::drawable(text);
-    return drawn.size() <= columns ? drawn : drawn.substr(0, columns);
+    return new Label(text, scale, scale,
+                     Vector3(Layout::fieldCentre.x - TextCard::lineWidth(text, scale) / 2, top, 0), colour);
 }
 
 std::string heartsText(int hearts)
@@ -63,7 +51,7 @@ std::vector<TileButton::Line> rowLines(const PlayerLevels::Entry& entry, const R
     if (!entry.title.empty())
         heading += ": " + entry.title;
     std::vector<TileButton::Line> lines{
-        {fitted(heading, width, Layout::ownNameScale), Layout::ownNameScale, Layout::white}};
+        {TextCard::fitted(heading, width, Layout::ownNameScale), Layout::ownNameScale, Layout::white}};
     std::string status = "NOT WON YET";
     Vector3 colour = Layout::lockedColour;
     if (!entry.problems.empty())
@@ -78,7 +66,8 @@ std::vector<TileButton::Line> rowLines(const PlayerLevels::Entry& entry, const R
         status = "WON WITH " + heartsText(*best);
         colour = Layout::wonColour;
     }
-    lines.push_back({fitted(status, width, Layout::ownStatusScale), Layout::ownStatusScale, colour});
+    lines.push_back(
+        {TextCard::fitted(status, width, Layout::ownStatusScale), Layout::ownStatusScale, colour});
     return lines;
 }
 } // namespace
@@ -216,7 +205,8 @@ void ProcessMyLevels::showButtons()
         interface->addWidget(centredLabel("PAGE " + intToString(page + 1) + " OF " + intToString(pageCount()),
                                           scale, Layout::ownPagesTop, Layout::white));
         button(PreviousPage, "PREVIOUS", Layout::ownRowLeft, Layout::ownPagesTop, scale);
-        button(NextPage, "NEXT", Layout::ownRowRight - textWidth("NEXT", scale), Layout::ownPagesTop, scale);
+        button(NextPage, "NEXT", Layout::ownRowRight - TextCard::lineWidth("NEXT", scale),
+               Layout::ownPagesTop, scale);
     }
     const char* actions[] = {"PLAY", "EDIT", removalAsked ? "SURE?" : "DELETE", "NEW LEVEL"};
     const int ids[] = {PlayOwnLevel, EditOwnLevel, DeleteOwnLevel, NewOwnLevel};
@@ -315,8 +305,8 @@ void ProcessMyLevels::copyGameLevel()
 
 void ProcessMyLevels::say(const std::string& text)
 {
-    message->setText(
-        fitted(text, Layout::backButtonTopLeft.x - Layout::messageTopLeft.x - 10, Layout::messageScale));
+    message->setText(TextCard::fitted(text, Layout::backButtonTopLeft.x - Layout::messageTopLeft.x - 10,
+                                      Layout::messageScale));
 }
 
 int ProcessMyLevels::pageCount() const

@@ -6,6 +6,7 @@
 #include "graphics/Interface.h"
 #include "widgets/Label.h"
 #include "widgets/Panel.h"
+#include "world/LevelCaption.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,13 @@ FieldRect TextCard::panelAround(float widest, float height, float top, float cen
 float TextCard::lineWidth(const std::string& text, float scale)
 {
     return static_cast<float>(text.size()) * static_cast<float>(Font::glyphWidthPixels) * scale;
+}
+
+std::string TextCard::fitted(const std::string& text, float width, float scale)
+{
+    const auto columns = static_cast<std::size_t>(std::max(0.0f, width / (Font::glyphWidthPixels * scale)));
+    const std::string drawn = LevelCaption::drawable(text);
+    return drawn.size() <= columns ? drawn : drawn.substr(0, columns);
 }
 
 float TextCard::lineHeight(float scale)

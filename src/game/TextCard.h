@@ -25,6 +25,8 @@ public:
     // The width and height in field units of a line of the font at that scale.
     static float lineWidth(const std::string& text, float scale);
     static float lineHeight(float scale);
+    // What the font draws of the text (LevelCaption::drawable), cut to what fits the width at the scale.
+    static std::string fitted(const std::string& text, float width, float scale);
 
     // Appends a line below the others; the text is drawn as the font draws it.
     void addLine(const std::string& text, float scale, const Vector3& colour);
