@@ -10,9 +10,14 @@
 
 namespace
 {
+// The multiple of the grain nearest the value. A grain below 1 is not exact in binary (0.1f is a little more
+// than a tenth), and a multiple of it can miss the decimal it stands for by a bit, which the file would then
+// show (1.5999999 for 1.6): such a grain divides by its whole reciprocal instead, giving the float nearest
+// the decimal. Adding 0 turns a -0 into the 0 the file should show.
 float onGrid(float value, float grain)
 {
-    return std::round(value / grain) * grain;
+    const float steps = std::round(value / grain);
+    return (grain >= 1 ? steps * grain : steps / std::round(1 / grain)) + 0.0f;
 }
 
 float stepped(float value, const LevelEditing::Range& range, int steps)
@@ -26,9 +31,10 @@ float distance(float x, float y, const Vector3& point)
     return std::hypot(x - point.x, y - point.y);
 }
 
+// As onGrid, for a point just left of or below the field.
 float wholeWithin(float value, int highest)
 {
-    return std::clamp(std::round(value), 0.0f, static_cast<float>(highest));
+    return std::clamp(std::round(value), 0.0f, static_cast<float>(highest)) + 0.0f;
 }
 
 // The velocity of that speed along the direction (along +x for none), kept to the grain.
