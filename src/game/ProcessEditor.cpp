@@ -47,6 +47,8 @@ const int listenedTypes[] = {ButtonClicked, MouseDown, MouseMove, MouseUp,
 // tile.
 constexpr float tileSignInset = 14;
 constexpr float tilePictureShare = 0.8f;
+// Room below the panel's last row, in field units.
+constexpr float panelMargin = 6;
 // The level's problems stand in the field's upper left corner, each on two lines at most.
 constexpr float problemsLeft = 8;
 constexpr std::size_t linesAProblem = 2;
@@ -228,7 +230,7 @@ void ProcessEditor::buttonClicked(int id)
 void ProcessEditor::mousePressed(float x, float y)
 {
     const bool onPanel = editing.getChosen().part != LevelEditing::Part::Nothing && x >= Layout::panelLeft &&
-                         y >= Layout::panelTop - Layout::panelRowHeight * 6;
+                         y >= panelBottom();
     if (mode == Mode::Text || y < Layout::bottomBarTop || onPanel)
         return;
     leaveAsked = false;
@@ -407,9 +409,7 @@ void ProcessEditor::showPanel()
     if (chosen.part == LevelEditing::Part::Nothing)
         return;
     const bool body = chosen.part == LevelEditing::Part::Body;
-    const int rows = body ? 5 : 4;
-    add(new Panel(Layout::panelLeft, Layout::panelTop - Layout::panelRowHeight * static_cast<float>(rows) - 6,
-                  Layout::panelRight, Layout::panelTop));
+    add(new Panel(Layout::panelLeft, panelBottom(), Layout::panelRight, Layout::panelTop));
     if (!body)
     {
         showPanelRow(0, "PARTICLES", whole(editing.valueOf(Property::Particles)),
@@ -431,6 +431,14 @@ void ProcessEditor::showPanel()
     showPanelRow(3, "SPIN", spin == 0 ? "NONE" : tenths(spin) + (spin > 0 ? " LEFT" : " RIGHT"),
                  stepId(Property::Spin, false), stepId(Property::Spin, true));
     showPanelRow(4, "", "", DeleteChosen, 0);
+}
+
+// A generator's panel has four rows (particles, speed, the aim's hint, DELETE), a body's five (kind, radius,
+// strength, spin, DELETE).
+float ProcessEditor::panelBottom() const
+{
+    const int rows = editing.getChosen().part == LevelEditing::Part::Body ? 5 : 4;
+    return Layout::panelTop - Layout::panelRowHeight * static_cast<float>(rows) - panelMargin;
 }
 
 // A row of the panel: its name, its value, and LESS and MORE for ids that are not 0; the kind's row has NEXT

@@ -68,6 +68,8 @@ private:
     void show();
     void showBar();
     void showPanel();
+    // Where the panel of the chosen thing ends, at the bottom.
+    float panelBottom() const;
     void showPanelRow(int row, const std::string& name, const std::string& value, int lessId, int moreId);
     void showTextMode();
     void showProof();
