@@ -1,6 +1,7 @@
 #include "widgets/Panel.h"
 
 #include "graphics/PictureLook.h"
+#include "graphics/PlainRectangle.h"
 
 #include <SDL_opengl.h>
 
@@ -11,14 +12,6 @@ constexpr float fill[] = {0.08f, 0.04f, 0.18f};
 constexpr float rim[] = {0.70f, 0.49f, 1.0f};
 constexpr float rimAlpha = 0.6f;
 constexpr float rimWidth = 1.5f;
-
-void corners(float left, float bottom, float right, float top)
-{
-    glVertex3f(left, bottom, 0);
-    glVertex3f(right, bottom, 0);
-    glVertex3f(right, top, 0);
-    glVertex3f(left, top, 0);
-}
 } // namespace
 
 Panel::Panel(float leftEdge, float bottomEdge, float rightEdge, float topEdge)
@@ -31,14 +24,10 @@ void Panel::draw()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(fill[0], fill[1], fill[2], fillAlpha);
-    glBegin(GL_QUADS);
-    corners(left, bottom, right, top);
-    glEnd();
+    PlainRectangle::fill(left, bottom, right, top);
     glLineWidth(rimWidth);
     glColor4f(rim[0], rim[1], rim[2], rimAlpha);
-    glBegin(GL_LINE_LOOP);
-    corners(left, bottom, right, top);
-    glEnd();
+    PlainRectangle::outline(left, bottom, right, top);
     glLineWidth(1);
     glDisable(GL_BLEND);
     glColor4f(1, 1, 1, 1);

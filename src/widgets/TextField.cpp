@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "graphics/Font.h"
 #include "graphics/PictureLook.h"
+#include "graphics/PlainRectangle.h"
 #include "world/Vector3.h"
 
 #include <SDL_opengl.h>
@@ -22,16 +23,6 @@ constexpr float fillAlpha = 0.85f;
 constexpr Vector3 lilac{0.70f, 0.49f, 1.0f};
 constexpr Vector3 keysRim{1, 0, 1};
 constexpr float cursorWidth = 2;
-
-void rectangle(GLenum mode, float left, float bottom, float right, float top)
-{
-    glBegin(mode);
-    glVertex3f(left, bottom, 0);
-    glVertex3f(right, bottom, 0);
-    glVertex3f(right, top, 0);
-    glVertex3f(left, top, 0);
-    glEnd();
-}
 
 bool isDrawable(char character)
 {
@@ -98,10 +89,10 @@ void TextField::draw()
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(fill.x, fill.y, fill.z, fillAlpha);
-    rectangle(GL_QUADS, left, bottom, right, top);
+    PlainRectangle::fill(left, bottom, right, top);
     const Vector3 rim = focused || getState() != Normal ? keysRim : lilac;
     glColor4f(rim.x, rim.y, rim.z, 1);
-    rectangle(GL_LINE_LOOP, left, bottom, right, top);
+    PlainRectangle::outline(left, bottom, right, top);
     glDisable(GL_BLEND);
 
     const int textTop = static_cast<int>(std::lround(top - padding));
@@ -115,7 +106,7 @@ void TextField::draw()
     {
         const float cursorLeft =
             textLeft() + Font::glyphWidthPixels * scale * static_cast<float>(shown.size());
-        rectangle(GL_QUADS, cursorLeft, bottom + padding, cursorLeft + cursorWidth, top - padding);
+        PlainRectangle::fill(cursorLeft, bottom + padding, cursorLeft + cursorWidth, top - padding);
     }
 }
 

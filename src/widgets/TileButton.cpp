@@ -3,6 +3,7 @@
 #include "engine/Core.h"
 #include "graphics/Font.h"
 #include "graphics/PictureLook.h"
+#include "graphics/PlainRectangle.h"
 
 #include <SDL_opengl.h>
 
@@ -20,15 +21,6 @@ constexpr Vector3 dimmedRim{0.4f, 0.4f, 0.45f};
 constexpr float rimWidth = 1.5f;
 constexpr float chosenRimWidth = 3;
 
-void rectangle(GLenum mode, float left, float bottom, float right, float top)
-{
-    glBegin(mode);
-    glVertex3f(left, bottom, 0);
-    glVertex3f(right, bottom, 0);
-    glVertex3f(right, top, 0);
-    glVertex3f(left, top, 0);
-    glEnd();
-}
 } // namespace
 
 TileButton::TileButton(int buttonId, float leftEdge, float bottomEdge, float rightEdge, float topEdge,
@@ -82,12 +74,12 @@ void TileButton::drawFrame() const
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(fill.x, fill.y, fill.z, enabled ? fillAlpha : dimmedFillAlpha);
-    rectangle(GL_QUADS, left, bottom, right, top);
+    PlainRectangle::fill(left, bottom, right, top);
     const ButtonState shown = focused && getState() == Normal ? Hover : getState();
     const Vector3 rim = enabled ? rimColours[shown] : dimmedRim;
     glLineWidth(focused ? chosenRimWidth : rimWidth);
     glColor4f(rim.x, rim.y, rim.z, 1);
-    rectangle(GL_LINE_LOOP, left, bottom, right, top);
+    PlainRectangle::outline(left, bottom, right, top);
     glLineWidth(1);
     glDisable(GL_BLEND);
 }
