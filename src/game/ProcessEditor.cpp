@@ -144,7 +144,11 @@ void ProcessEditor::handleEvent(Event& event)
     if (event.type == ProcessStopped)
         gameStopped(event.getObject());
     else if (event.type == Tick)
+    {
         ticked();
+        if (stale && !game)
+            show();
+    }
     else if (game)
         return;
     else if (event.type == ButtonClicked)
@@ -183,7 +187,7 @@ void ProcessEditor::buttonClicked(int id)
         changed();
     }
     else if (id == AddGenerator ||
-             (id >= firstBodyKindTile && id < firstBodyKindTile + int(BodyKinds::count)))
+             (id >= firstBodyKindTile && id < firstBodyKindTile + static_cast<int>(BodyKinds::count)))
     {
         const LevelEditing::Pick armed =
             id == AddGenerator ? LevelEditing::Pick{LevelEditing::Part::Generator, 0}
@@ -193,7 +197,7 @@ void ProcessEditor::buttonClicked(int id)
         adding = again ? std::nullopt : std::optional<LevelEditing::Pick>(armed);
         say(adding ? "CLICK ON THE FIELD TO PLACE IT" : "");
     }
-    else if (id == NextBodyKind)
+    else if (id == NextBodyKind && editing.getChosen().part == LevelEditing::Part::Body)
     {
         const LevelEditing::Pick chosen = editing.getChosen();
         const std::size_t kind = BodyKinds::withPicture(editing.getDraft().bodies[chosen.index].textureName);
@@ -237,7 +241,7 @@ void ProcessEditor::mousePressed(float x, float y)
     if (verdict)
     {
         verdict.reset();
-        show();
+        stale = true;
         return;
     }
     if (adding)
@@ -260,7 +264,7 @@ void ProcessEditor::mousePressed(float x, float y)
         grabOffset = editing.getDraft().bodies[pick.index].position - Vector3(x, y, 0);
     if (pick.part != LevelEditing::Part::Nothing)
         editing.remember();
-    show();
+    stale = true;
 }
 
 void ProcessEditor::mouseMoved(float x, float y)
@@ -284,6 +288,9 @@ void ProcessEditor::keyPressed(int key, int character, int modifiers)
 
 void ProcessEditor::typed(int key, int character)
 {
+    // Keys typed in the frame the text was opened come before the fields' first showing.
+    if (!titleField)
+        show();
     TextField& field = fieldWithKeys == TitleField ? *titleField : *hintField;
     if (key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_TAB)
     {
@@ -322,11 +329,12 @@ void ProcessEditor::gameStopped(const Handle<Object>& stopped)
     if (!game || stopped != game)
         return;
     game = nullptr;
-    show();
+    stale = true;
 }
 
 void ProcessEditor::show()
 {
+    stale = false;
     Handle<Interface> interface = Core::instance()->getInterface();
     verdictCard.hide();
     verdictCard = TextCard();
@@ -541,7 +549,7 @@ void ProcessEditor::add(Handle<Widget> widget)
 void ProcessEditor::changed()
 {
     verdict.reset();
-    show();
+    stale = true;
 }
 
 void ProcessEditor::leave()
@@ -610,8 +618,7 @@ void ProcessEditor::proofEnded(const ProofResult& result)
         editing.setSolution(result.solution);
         message = "THE SOLUTION IS WRITTEN INTO THE LEVEL";
     }
-    if (!game)
-        show();
+    stale = true;
 }
 
 void ProcessEditor::focusField(int id)
@@ -619,13 +626,13 @@ void ProcessEditor::focusField(int id)
     if (id != 0 && fieldWithKeys == 0)
         editing.remember();
     fieldWithKeys = id;
-    show();
+    stale = true;
 }
 
 void ProcessEditor::say(const std::string& text)
 {
     message = text;
-    show();
+    stale = true;
 }
 
 std::string ProcessEditor::statusText() const

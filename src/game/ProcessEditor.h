@@ -64,7 +64,8 @@ private:
     void ticked();
     void gameStopped(const Handle<Object>& stopped);
 
-    // Shows the level and every widget for the state as it now is.
+    // Shows the level and every widget for the state as it now is. A change marks the screen stale instead,
+    // and the next Tick shows it once, however many events changed it in the frame.
     void show();
     void showBar();
     void showPanel();
@@ -106,6 +107,7 @@ private:
     std::string provedText;
     std::optional<ProofResult> verdict;
 
+    bool stale = false;
     // The id of the text field that has the keys, 0 for none.
     int fieldWithKeys = 0;
 
