@@ -33,6 +33,10 @@ close_game
 start_display 1920x1080x24
 openbox >/dev/null 2>&1 &
 echo $! >>"$WORK/xvfb.pids"
+# A window mapped while the window manager is still taking over the screen may be left unshown: the game
+# starts once openbox answers.
+for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.05; done
+wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
 # Asked by the window manager for full screen, the picture stands 1.8 times larger between black bars;
 # NEW GAME is where it is drawn, and a heart lands under the pointer.
 start_game && wait_window
